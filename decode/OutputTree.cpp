@@ -1,0 +1,105 @@
+#include "decode/OutputTree.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "log/ByteBuffer.h"
+
+namespace {
+
+constexpr size_t kByteDumpCap = 256;
+
+std::string FormatArgs(const char* format, va_list args) {
+  CSafeFormat f;
+  f.Format(format, args);
+  return f.Get();
+}
+
+}  // namespace
+
+void CTreeNode::SetText(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  text_ = FormatArgs(format, args);
+  va_end(args);
+}
+
+void CTreeNode::AddLine(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  children_.emplace_back(FormatArgs(format, args));
+  va_end(args);
+}
+
+void CTreeNode::AddLineString(std::string text) { children_.emplace_back(std::move(text)); }
+
+CTreeNode& CTreeNode::AddNode() { return children_.emplace_back("<Empty Node!>"); }
+
+void CTreeNode::AddChild(const CTreeNode& node) { children_.push_back(node); }
+
+void CTreeNode::SetByteList(const char* label, const ByteBuffer& buffer) {
+  SetByteList(label, std::span<const uint8_t>(buffer.data, buffer.data ? buffer.length : 0));
+}
+
+void CTreeNode::SetByteList(const char* label, std::span<const uint8_t> bytes) {
+  SetText("%s [%u]", label, static_cast<unsigned>(bytes.size()));
+  const size_t shown = bytes.size() < kByteDumpCap ? bytes.size() : kByteDumpCap;
+  children_.reserve(children_.size() + shown + 2);
+  for (size_t i = 0; i < shown; ++i) AddLine("[%u]: %02X", static_cast<unsigned>(i), bytes[i]);
+  if (bytes.size() > kByteDumpCap) {
+    AddLine("Error - Data over 256 long");
+    AddLine("Remaining members not shown");
+  }
+}
+
+void CTreeNode::SetByteVector(const char* label, std::span<const uint8_t> bytes) {
+  SetText("%s [%u]", label, static_cast<unsigned>(bytes.size()));
+  children_.reserve(children_.size() + bytes.size());
+  for (size_t i = 0; i < bytes.size(); ++i) AddLine("[%u]: %02X ", static_cast<unsigned>(i), bytes[i]);
+}
+
+void CTreeNode::Clear() {
+  text_.clear();
+  children_.clear();
+}
+
+void RenderText(const CTreeNode& node, std::string& text, int depth, int indentStep, int indent) {
+  text.append(static_cast<size_t>(indent > 0 ? indent : 0), ' ');
+  text += node.Text();
+  if (depth < 0) return;
+  text += "\r\n";
+  if (depth == 0) return;
+  for (const CTreeNode& child : node.Children())
+    RenderText(child, text, depth - 1, indentStep, indent + indentStep);
+}
+
+namespace {
+
+void AppendHex(std::string& text, const uint8_t* bytes, size_t count) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  text.reserve(text.size() + count * 3);
+  for (size_t i = 0; i < count; ++i) {
+    text += kDigits[bytes[i] >> 4];
+    text += kDigits[bytes[i] & 0x0F];
+    text += ' ';
+  }
+}
+
+}  // namespace
+
+void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
+  text.clear();
+  AppendHex(text, bytes, count);
+}
+
+void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count) {
+  text.clear();
+  AppendHex(text, bytes, count < kByteDumpCap ? count : kByteDumpCap);
+  if (count > kByteDumpCap) text += " < Error - Data over 256 long! >";
+}
+
+void AppendQuoted(std::string& text, const uint8_t* bytes, size_t count) {
+  text += '"';
+  for (size_t i = 0; i < count && bytes[i] < 0x80; ++i) text += static_cast<char>(bytes[i]);
+  text += '"';
+}

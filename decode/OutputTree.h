@@ -1,0 +1,72 @@
+// The output tree: every decoder writes its result as a tree of text lines.
+// The root is the one-line summary, children are detail lines. The same tree
+// is shown in the info view, rendered as indented text for the clipboard and
+// reports, or cut down to its root for the record list.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "decode/SafeFormat.h"
+
+struct ByteBuffer;
+
+class CTreeNode {
+ public:
+  CTreeNode() = default;
+  explicit CTreeNode(std::string text) : text_(std::move(text)) {}
+  CTreeNode(const CTreeNode&) = default;
+  CTreeNode(CTreeNode&&) noexcept = default;
+  CTreeNode& operator=(const CTreeNode&) = default;
+  CTreeNode& operator=(CTreeNode&&) noexcept = default;
+  virtual ~CTreeNode() = default;
+
+  void SetText(const char* format, ...) QLX_PRINTF(2, 3);
+  void SetTextString(std::string text) { text_ = std::move(text); }
+  void AddLine(const char* format, ...) QLX_PRINTF(2, 3);
+  void AddLineString(std::string text);
+  // Opens a sub-tree. The reference stays valid until the next child is
+  // appended to this node.
+  CTreeNode& AddNode();
+  void AddChild(const CTreeNode& node);
+
+  // "label [n]", then one "[i]: XX" line per byte, capped at 256 lines.
+  void SetByteList(const char* label, const ByteBuffer& buffer);
+  void SetByteList(const char* label, std::span<const uint8_t> bytes);
+  // "label [n]", then one "[i]: XX " line per byte, without a cap.
+  void SetByteVector(const char* label, std::span<const uint8_t> bytes);
+
+  // The root loses its text and every child; the flag is kept.
+  void Clear();
+
+  const std::string& Text() const { return text_; }
+  const std::vector<CTreeNode>& Children() const { return children_; }
+  bool Expand() const { return expand_; }
+  void SetExpand(bool expand) { expand_ = expand; }
+
+ private:
+  bool expand_ = false;
+  std::string text_;
+  std::vector<CTreeNode> children_;
+};
+
+// The root of a tree that will be shown in a tree control.
+class CTreeNodeMFC : public CTreeNode {
+ public:
+  using CTreeNode::CTreeNode;
+};
+
+// Appends the subtree, depth-first. A negative depth gives the root's text
+// alone without a line end (the summary of a record); depth d shows d levels
+// below the node, each line ended by CR LF.
+void RenderText(const CTreeNode& node, std::string& text, int depth, int indentStep, int indent);
+
+// Replace the text with "XX " per byte.
+void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count);
+void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count);
+// Appends the bytes between double quotes, stopping before the first byte of
+// 0x80 or more.
+void AppendQuoted(std::string& text, const uint8_t* bytes, size_t count);

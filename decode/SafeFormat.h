@@ -1,0 +1,32 @@
+// A reusable printf buffer that grows to the largest text it has formatted
+// and never shrinks, so a decoder that formats thousands of lines allocates
+// only a handful of times.
+#pragma once
+
+#include <cstdarg>
+#include <cstdint>
+
+#define QLX_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
+
+class CSafeFormat {
+ public:
+  CSafeFormat() = default;
+  CSafeFormat(const CSafeFormat&) = delete;
+  CSafeFormat& operator=(const CSafeFormat&) = delete;
+  virtual ~CSafeFormat();
+
+  const char* Format(const char* format, va_list args);
+  const char* Format(const char* format, ...) QLX_PRINTF(2, 3);
+  const char* Get() const;
+  // Copies min(length, maximum) bytes (the NUL included when it fits).
+  void CopyTo(char* destination, uint32_t maximum) const;
+
+  // Bytes of the last text, terminating NUL included; 0 when formatting failed.
+  uint32_t Length() const { return length_; }
+  uint32_t Capacity() const { return capacity_; }
+
+ private:
+  char* buffer_ = nullptr;
+  uint32_t length_ = 0;
+  uint32_t capacity_ = 0;
+};
