@@ -1,0 +1,218 @@
+// The three unit deserialisers of a log file. Each recognises its units one
+// byte at a time, with no look-ahead: the record parser asks them in turn and
+// trims its collection of unrecognised bytes by the count of bytes a unit
+// consumed once the unit completes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "log/ByteBuffer.h"
+
+// Results of Feed.
+enum FeedResult : int32_t {
+  FR_Outside = 0,        // byte outside any unit, or the unit was just abandoned
+  FR_EscapePair = 1,     // second byte of an escape pair outside a frame
+  FR_EscapeSeen = 2,     // escape byte seen, waiting for the next byte
+  FR_Started = 3,
+  FR_Taken = 4,
+  FR_Complete = 5,
+  FR_ChecksumMismatch = 6,  // sentences only
+  FR_BufferFull = 10,       // sentences only: the sentence is abandoned
+};
+
+// Byte-stuffed framing: escape+start opens a frame, escape+end closes it, and
+// an escape byte inside the body is written doubled.
+class CPYL_Deserialise {
+ public:
+  CPYL_Deserialise(uint8_t escape, uint8_t start, uint8_t end, uint8_t* storage, uint32_t capacity);
+  CPYL_Deserialise(const CPYL_Deserialise&) = delete;
+  CPYL_Deserialise& operator=(const CPYL_Deserialise&) = delete;
+  virtual ~CPYL_Deserialise() = default;
+  virtual const ByteBuffer& GetBuffer() const { return buffer_; }
+
+  inline int32_t Feed(uint8_t b);
+  uint32_t TakeConsumed() {
+    const uint32_t c = consumed_;
+    consumed_ = 0;
+    return c;
+  }
+  void Reset();
+  bool InFrame() const { return inFrame_; }
+
+ private:
+  inline int32_t Store(uint8_t b);
+
+  uint8_t escape_, start_, end_;
+  ByteBuffer buffer_;
+  bool escapePending_ = false;
+  bool inFrame_ = false;
+  uint32_t consumed_ = 0;
+};
+
+// QLX tags: the logger's own meta-records, the outer layer of the file.
+class CQLX_Deserialise : public CPYL_Deserialise {
+ public:
+  static constexpr uint32_t kCapacity = 100;
+  CQLX_Deserialise() : CPYL_Deserialise(0x1B, 0x01, 0x0A, storage_.data(), kCapacity) {}
+
+ private:
+  std::array<uint8_t, kCapacity> storage_{};
+};
+
+// KVT frames of the logger's serial protocol.
+class CKVT_Deserialise : public CPYL_Deserialise {
+ public:
+  static constexpr uint32_t kCapacity = 236;
+  CKVT_Deserialise() : CPYL_Deserialise(0x10, 0x02, 0x03, storage_.data(), kCapacity) {}
+
+ private:
+  std::array<uint8_t, kCapacity> storage_{};
+};
+
+// NMEA 0183 sentences: "$" or "!" up to CR LF, with an optional "*HH" checksum.
+class CN183_Deserialise {
+ public:
+  static constexpr uint32_t kCapacity = 300;
+  CN183_Deserialise();
+  CN183_Deserialise(const CN183_Deserialise&) = delete;
+  CN183_Deserialise& operator=(const CN183_Deserialise&) = delete;
+  virtual ~CN183_Deserialise() = default;
+  virtual const ByteBuffer& GetBuffer() const { return buffer_; }
+
+  inline int32_t Feed(uint8_t b);
+  uint32_t TakeConsumed() {
+    const uint32_t c = consumed_;
+    consumed_ = 0;
+    return c;
+  }
+  void Reset();
+
+ private:
+  std::array<uint8_t, kCapacity> storage_{};
+  ByteBuffer buffer_;
+  bool inSentence_ = false;
+  bool crSeen_ = false;
+  uint32_t checksumState_ = 0;
+  uint8_t computedChecksum_ = 0;
+  uint8_t receivedChecksum_ = 0;
+  uint32_t consumed_ = 0;
+};
+
+// KVT frame checks on a completed body.
+constexpr int32_t kKvtWrongLength = -1097;
+constexpr int32_t kKvtCommandUnknown = -1099;
+constexpr int32_t kHoxTargetError = -1077;
+
+bool CheckKvtChecksum(const uint8_t* body, uint32_t n);
+int32_t CheckKvtLength(const uint8_t* body, uint32_t n);
+uint32_t ClassifyKvtFrame(const uint8_t* body, uint32_t n);
+// The message type a completed KVT body is recorded with.
+uint32_t KvtMessageType(const uint8_t* body, uint32_t n);
+
+// CR, LF and 0x20..0x7D; "$" and "!" only when excludeStart is false.
+inline bool IsSentenceChar(uint8_t b, bool excludeStart) {
+  if (b == '\r' || b == '\n') return true;
+  if (b < 0x20 || b > 0x7D) return false;
+  return !(excludeStart && (b == '$' || b == '!'));
+}
+
+// Upper-case hex digits only: a lower-case digit reads as 0.
+inline uint8_t HexDigitValue(uint8_t b) {
+  if (b >= '0' && b <= '9') return static_cast<uint8_t>(b - '0');
+  if (b >= 'A' && b <= 'F') return static_cast<uint8_t>(b - 'A' + 10);
+  return 0;
+}
+
+// ---- inline state machines: they run once per byte of a log ----
+
+inline int32_t CPYL_Deserialise::Store(uint8_t b) {
+  if (buffer_.length < buffer_.capacity) {
+    buffer_.data[buffer_.length++] = b;
+  } else {
+    BufAppend(buffer_, b);  // reports the overrun
+    inFrame_ = false;
+  }
+  return FR_Taken;
+}
+
+inline int32_t CPYL_Deserialise::Feed(uint8_t b) {
+  if (escapePending_) {
+    escapePending_ = false;
+    if (b == start_) {
+      consumed_ = 2;
+      inFrame_ = true;
+      BufClear(buffer_);
+      return FR_Started;
+    }
+    if (b == end_) {
+      if (!inFrame_) return FR_Outside;
+      consumed_ += 2;
+      inFrame_ = false;
+      return FR_Complete;
+    }
+    if (b == escape_) {
+      if (!inFrame_) return FR_EscapePair;
+      consumed_ += 2;
+      return Store(b);
+    }
+    inFrame_ = false;
+    return FR_Outside;
+  }
+  if (b == escape_) {
+    escapePending_ = true;
+    return FR_EscapeSeen;
+  }
+  if (!inFrame_) return FR_Outside;
+  ++consumed_;
+  return Store(b);
+}
+
+inline int32_t CN183_Deserialise::Feed(uint8_t b) {
+  if (b == '$' || b == '!') {
+    inSentence_ = true;
+    crSeen_ = false;
+    checksumState_ = 0;
+    computedChecksum_ = 0;
+    BufClear(buffer_);
+    consumed_ = 1;
+    buffer_.data[buffer_.length++] = b;
+    return FR_Started;
+  }
+  if (!inSentence_) return FR_Outside;
+  ++consumed_;
+  if (b == '\r') {
+    crSeen_ = true;
+    return FR_Taken;
+  }
+  if (b == '\n' && crSeen_) {
+    inSentence_ = false;
+    return (checksumState_ != 0 && computedChecksum_ != receivedChecksum_) ? FR_ChecksumMismatch
+                                                                            : FR_Complete;
+  }
+  if ((b < 0x20 && b != '\n') || b >= 0x7E) return FR_Taken;
+  if (b == '*') checksumState_ = 1;
+  switch (checksumState_) {
+    case 0:
+      computedChecksum_ ^= b;
+      break;
+    case 2:
+      receivedChecksum_ = static_cast<uint8_t>(HexDigitValue(b) << 4);
+      checksumState_ = 3;
+      break;
+    case 3:
+      receivedChecksum_ |= HexDigitValue(b);
+      checksumState_ = 4;
+      break;
+    default:
+      ++checksumState_;
+      break;
+  }
+  if (buffer_.length < buffer_.capacity) {
+    buffer_.data[buffer_.length++] = b;
+    return FR_Taken;
+  }
+  BufAppend(buffer_, b);  // reports the overrun
+  inSentence_ = false;
+  return FR_BufferFull;
+}

@@ -1,0 +1,71 @@
+#include "log/LogTime.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr uint64_t kTicksPerDay = 864000000000ULL;
+// Days from 1601-01-01 to 1970-01-01.
+constexpr int64_t kDaysFrom1601To1970 = 134774;
+
+// Howard Hinnant's civil-from-days, on days since 1970-01-01.
+void CivilFromDays(int64_t z, int& y, int& m, int& d) {
+  z += 719468;
+  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const int64_t doe = z - era * 146097;
+  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const int64_t mp = (5 * doy + 2) / 153;
+  d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  y = static_cast<int>(yoe + era * 400 + (m <= 2));
+}
+
+int64_t DaysFromCivil(int y, int m, int d) {
+  y -= m <= 2;
+  const int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const int64_t yoe = y - era * 400;
+  const int64_t doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+}  // namespace
+
+bool FileTimeToCivil(uint64_t fileTime, CivilTime& civil) {
+  if (fileTime >> 63) return false;
+  const uint64_t days = fileTime / kTicksPerDay;
+  const uint64_t ms = (fileTime % kTicksPerDay) / kFileTimeTicksPerMillisecond;
+  CivilFromDays(static_cast<int64_t>(days) - kDaysFrom1601To1970, civil.year, civil.month, civil.day);
+  civil.hour = static_cast<int>(ms / 3600000);
+  civil.minute = static_cast<int>(ms / 60000 % 60);
+  civil.second = static_cast<int>(ms / 1000 % 60);
+  civil.millisecond = static_cast<int>(ms % 1000);
+  return true;
+}
+
+uint64_t CivilToFileTime(const CivilTime& c) {
+  const int64_t days = DaysFromCivil(c.year, c.month, c.day) + kDaysFrom1601To1970;
+  const int64_t ms = ((static_cast<int64_t>(c.hour) * 60 + c.minute) * 60 + c.second) * 1000 + c.millisecond;
+  return static_cast<uint64_t>(days) * kTicksPerDay + static_cast<uint64_t>(ms) * kFileTimeTicksPerMillisecond;
+}
+
+std::string FormatLogTime(uint64_t fileTime) {
+  CivilTime c;
+  if (!FileTimeToCivil(fileTime, c)) return {};
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d.%03d", c.hour, c.minute, c.second, c.millisecond);
+  return text;
+}
+
+std::string FormatByteList(const uint8_t* bytes, size_t count, const char* prefix, const char* suffix) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string text;
+  for (size_t i = 0; i < count; ++i) {
+    if (prefix != nullptr) text += prefix;
+    text += kDigits[bytes[i] >> 4];
+    text += kDigits[bytes[i] & 0x0F];
+    if (suffix != nullptr) text += suffix;
+  }
+  return text;
+}

@@ -1,0 +1,43 @@
+// The records of a log in file order. Logs of hundreds of megabytes hold tens
+// of millions of records, so a record costs one 24-byte index entry and its
+// bytes in one shared store: no allocation per record. The index grows in
+// fixed blocks, so it never reallocates (and never briefly doubles) while a
+// large file is parsed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "log/Record.h"
+
+class RecordList {
+ public:
+  struct IndexEntry {
+    uint64_t time;
+    uint64_t offset;  // into the byte store
+    uint32_t length;
+    uint16_t type;
+    uint16_t group;
+  };
+  static_assert(sizeof(IndexEntry) == 24);
+
+  void Clear();
+  // Room for at least this many more records and bytes without reallocating.
+  void Reserve(size_t records, size_t bytes);
+  void Append(uint64_t time, uint32_t type, uint32_t group, const uint8_t* data, size_t length);
+
+  size_t Count() const { return count_; }
+  // Throws std::out_of_range for an index at or beyond Count().
+  Record At(size_t index) const;
+  size_t ByteCount() const { return bytes_.size(); }
+
+ private:
+  static constexpr size_t kBlockShift = 16;
+  static constexpr size_t kBlockSize = size_t{1} << kBlockShift;
+
+  std::vector<std::unique_ptr<IndexEntry[]>> blocks_;
+  size_t count_ = 0;
+  std::vector<uint8_t> bytes_;
+};

@@ -1,0 +1,110 @@
+#include "log/RecordParser.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+uint64_t ReadLittleEndian(const uint8_t* body, uint32_t length, uint32_t offset, uint32_t width) {
+  // A tag shorter than its layout reads its missing bytes as 0.
+  uint64_t v = 0;
+  for (uint32_t i = 0; i < width; ++i)
+    if (offset + i < length) v |= static_cast<uint64_t>(body[offset + i]) << (8 * i);
+  return v;
+}
+
+constexpr uint8_t kTimeTag = 0x03;
+
+}  // namespace
+
+RecordParser::RecordParser() { Reset(); }
+
+void RecordParser::Reset() {
+  records_.Clear();
+  records_.Reserve(kReservedRecords, 0);
+  qlx_.Reset();
+  kvt_.Reset();
+  n183_.Reset();
+}
+
+void RecordParser::Parse(const uint8_t* data, size_t length) {
+  // Records never hold more bytes than the input, so one reservation covers
+  // the whole store.
+  records_.Reserve(0, length + pending_.size());
+  for (size_t i = 0; i < length; ++i) Feed(data[i]);
+  FlushPending();
+}
+
+bool RecordParser::Feed(uint8_t b) {
+  const int32_t r = qlx_.Feed(b);
+  if (r != FR_EscapePair) pending_.push_back(b);
+  if (r == FR_EscapeSeen || r == FR_Started || r == FR_Taken) return true;
+  if (r == FR_Complete) {
+    const ByteBuffer& body = qlx_.GetBuffer();
+    if (body.length > 0 && body.data[0] == kTimeTag) {
+      logTime_ = ReadLittleEndian(body.data, body.length, 1, 8);
+      Complete(qlx_.TakeConsumed(), false, 0, 0, nullptr, 0);
+    } else {
+      // A tag with an empty body still becomes a (blank) QLX record, so
+      // that the bytes it occupied are visible in the list.
+      Complete(qlx_.TakeConsumed(), true, MT_QLX, MG_QLX, body.data, body.length);
+    }
+    return true;
+  }
+
+  const int32_t k = kvt_.Feed(b);
+  if (k == FR_Taken) return true;
+  if (k == FR_Complete) {
+    const ByteBuffer& body = kvt_.GetBuffer();
+    Complete(kvt_.TakeConsumed(), true, KvtMessageType(body.data, body.length), MG_KVT, body.data, body.length);
+    return true;
+  }
+
+  const int32_t s = n183_.Feed(b);
+  if (s == FR_Outside || s == FR_Started) return false;
+  if (s == FR_Taken || s == FR_BufferFull) return true;
+  const ByteBuffer& sentence = n183_.GetBuffer();
+  Complete(n183_.TakeConsumed(), true, s == FR_Complete ? MT_N183 : MT_N183XC, MG_N183, sentence.data,
+           sentence.length);
+  return true;
+}
+
+void RecordParser::Complete(uint32_t consumed, bool add, uint32_t type, uint32_t group, const uint8_t* data,
+                            size_t length) {
+  // The unit's own bytes are the tail of the pending data. When a tag
+  // completed inside the unit, part of them was already flushed, and then
+  // everything still pending belongs to the unit: keeping it would show
+  // those bytes twice.
+  if (consumed != 0) pending_.resize(consumed <= pending_.size() ? pending_.size() - consumed : 0);
+  if (!add) return;
+  FlushPending();
+  records_.Append(logTime_, type, group, data, length);
+}
+
+void RecordParser::FlushPending() {
+  if (pending_.empty()) return;
+  records_.Append(logTime_, MT_Unknown, MG_None, pending_.data(), pending_.size());
+  pending_.clear();
+}
+
+int32_t LogFileImage::Load(const char* path, uint64_t sizeLimit) {
+  Clear();
+  std::FILE* f = std::fopen(path, "rb");
+  if (f == nullptr) return kCannotOpen;
+  long size = -1;
+  if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
+  if (size <= 0 || static_cast<uint64_t>(size) >= sizeLimit || std::fseek(f, 0, SEEK_SET) != 0) {
+    std::fclose(f);
+    // A directory or an unseekable stream has no size to load.
+    return size < 0 ? kCannotOpen : kEmptyOrTooLarge;
+  }
+  data_ = std::make_unique_for_overwrite<uint8_t[]>(static_cast<size_t>(size));
+  length_ = static_cast<uint32_t>(std::fread(data_.get(), 1, static_cast<size_t>(size), f));
+  std::fclose(f);
+  return 0;
+}
+
+void LogFileImage::Clear() {
+  data_.reset();
+  length_ = 0;
+}
