@@ -1,0 +1,16 @@
+// Opening a log for a command: load and parse as the document does, with a
+// clear message for the files that yield no records.
+#pragma once
+
+#include <string>
+
+#include "log/RecordParser.h"
+
+struct OpenedLog {
+  LogFileImage image;
+  RecordParser parser;
+};
+
+// Loads and parses the file; on failure writes "qlx: FILE: reason" to
+// stderr and returns false.
+bool OpenLog(const std::string& path, OpenedLog& log);
