@@ -1,9 +1,8 @@
 #include "log/Deserialise.h"
 
-CPYL_Deserialise::CPYL_Deserialise(uint8_t escape, uint8_t start, uint8_t end, uint8_t* storage,
-                                   uint32_t capacity)
+CPYL_Deserialise::CPYL_Deserialise(uint8_t escape, uint8_t start, uint8_t end, uint32_t capacity)
     : escape_(escape), start_(start), end_(end) {
-  BufAttach(buffer_, storage, capacity);
+  BufAttach(buffer_, storage_.data(), capacity < kMaxCapacity ? capacity : kMaxCapacity);
   BufClear(buffer_);
 }
 

@@ -25,7 +25,8 @@ enum FeedResult : int32_t {
 // an escape byte inside the body is written doubled.
 class CPYL_Deserialise {
  public:
-  CPYL_Deserialise(uint8_t escape, uint8_t start, uint8_t end, uint8_t* storage, uint32_t capacity);
+  static constexpr uint32_t kMaxCapacity = 236;
+  CPYL_Deserialise(uint8_t escape, uint8_t start, uint8_t end, uint32_t capacity);
   CPYL_Deserialise(const CPYL_Deserialise&) = delete;
   CPYL_Deserialise& operator=(const CPYL_Deserialise&) = delete;
   virtual ~CPYL_Deserialise() = default;
@@ -44,6 +45,7 @@ class CPYL_Deserialise {
   inline int32_t Store(uint8_t b);
 
   uint8_t escape_, start_, end_;
+  std::array<uint8_t, kMaxCapacity> storage_{};
   ByteBuffer buffer_;
   bool escapePending_ = false;
   bool inFrame_ = false;
@@ -54,20 +56,14 @@ class CPYL_Deserialise {
 class CQLX_Deserialise : public CPYL_Deserialise {
  public:
   static constexpr uint32_t kCapacity = 100;
-  CQLX_Deserialise() : CPYL_Deserialise(0x1B, 0x01, 0x0A, storage_.data(), kCapacity) {}
-
- private:
-  std::array<uint8_t, kCapacity> storage_{};
+  CQLX_Deserialise() : CPYL_Deserialise(0x1B, 0x01, 0x0A, kCapacity) {}
 };
 
 // KVT frames of the logger's serial protocol.
 class CKVT_Deserialise : public CPYL_Deserialise {
  public:
   static constexpr uint32_t kCapacity = 236;
-  CKVT_Deserialise() : CPYL_Deserialise(0x10, 0x02, 0x03, storage_.data(), kCapacity) {}
-
- private:
-  std::array<uint8_t, kCapacity> storage_{};
+  CKVT_Deserialise() : CPYL_Deserialise(0x10, 0x02, 0x03, kCapacity) {}
 };
 
 // NMEA 0183 sentences: "$" or "!" up to CR LF, with an optional "*HH" checksum.

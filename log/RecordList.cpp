@@ -3,7 +3,8 @@
 #include <stdexcept>
 
 void RecordList::Clear() {
-  blocks_.clear();
+  // The first block is kept: re-parsing small logs then allocates nothing.
+  if (blocks_.size() > 1) blocks_.resize(1);
   count_ = 0;
   bytes_.clear();
 }
