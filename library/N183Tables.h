@@ -7,6 +7,71 @@
 
 #include <cstdint>
 
+// DT0183 type codes (code 10 is not assigned).
+enum DT0183Code : uint32_t {
+  DT0183_NoDef = 0,
+  DT0183_Status = 1,
+  DT0183_Latitude = 2,
+  DT0183_Longitude = 3,
+  DT0183_Time = 4,
+  DT0183_TimeAndTalkerID = 5,
+  DT0183_VariableNumber = 6,
+  DT0183_FixedHex = 7,
+  DT0183_VarHex = 8,
+  DT0183_FixedSixBit = 9,
+  DT0183_VarText = 11,
+  DT0183_FixedAlpha = 12,
+  DT0183_FixedNumber = 13,
+  DT0183_FixedText = 14,
+  DT0183_HeadingCorrection = 15,
+  DT0183_N2KAutoCommand = 16,
+  DT0183_Date = 17,
+  DT0183_TimeOffset = 18,
+  DT0183_XTE = 19,
+  DT0183_PosModeIndicator = 20,
+  DT0183_WaypointID = 21,
+  DT0183_AngleLR = 22,
+  DT0183_WindRef = 23,
+  DT0183_DateDDMMYY = 24,
+  DT0183_HeadingRef = 25,
+  DT0183_GNSSStatus = 26,
+  DT0183_GNSSPosModeIndicator = 27,
+  DT0183_GNSSOpMode = 28,
+  DT0183_GNSSSetMode = 29,
+  DT0183_SentTotal = 30,
+  DT0183_SentNum = 31,
+  DT0183_SeqMessageID = 32,
+  DT0183_Enc_ITURM1371 = 33,
+  DT0183_AISChannel = 34,
+  DT0183_Enc_FillBits = 35,
+};
+
+// UT183 unit codes, also the row of both unit tables.
+enum UT183Code : uint32_t {
+  UT183_0 = 0,
+  UT183_AngleDeg = 1,
+  UT183_AngleDegMag = 2,
+  UT183_AngleDegTrue = 3,
+  UT183_Bar = 4,
+  UT183_DegC = 5,
+  UT183_DegPerMin = 6,
+  UT183_Distance = 7,
+  UT183_ElapsedTime = 8,
+  UT183_Fathoms = 9,
+  UT183_Feet = 10,
+  UT183_Inch = 11,
+  UT183_InchesHg = 12,
+  UT183_Knots = 13,
+  UT183_Kph = 14,
+  UT183_Metres = 15,
+  UT183_MetresPerSec = 16,
+  UT183_Mph = 17,
+  UT183_Nm = 18,
+  UT183_Pascal = 19,
+  UT183_Pressure = 20,
+  UT183_Speed = 21,
+};
+
 struct SentenceFieldDefinition;
 
 struct SentenceDefinition {
