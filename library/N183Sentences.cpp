@@ -147,7 +147,7 @@ const SentenceDefinition kSentenceDefinitions[kSentenceCount] = {
     {"IIZFO", '$', 3, kSentenceFieldDefinitions + 165, 165, 1000, 0xFF, '!', {0, 0}, 139, "UTC & Time from Origin Waypoint", "UTC time and the time elapsed since leaving the named origin waypoint.", "None", 0},
     {"IIZLZ", '$', 0, nullptr, -1, 2000, 0xFF, '!', {0, 0}, 140, "Time of day", "UTC time, local time and the local zone number.", "", 0},
     {"IIZTG", '$', 3, kSentenceFieldDefinitions + 168, 168, 1000, 0xFF, '!', {0, 0}, 141, "UTC & Time to Destination Waypoint", "UTC time and the time to go to the named destination waypoint.", "None", 0},
-    {"IIZZU", '$', 0, nullptr, -1, 1000, 0xFF, '!', {0, 0}, 142, "Time, UTC", "UTC time of day.", "", 0},
+    {"IIZZU", '$', 0, nullptr, -1, 1000, 0xFF, '!', {0, 0}, 142, "Time, UTC", "Time of day in UTC from the clock of the talker, without a date.", "", 0},
 };
 
 const N183LibraryDescriptor kN183Library = {3, 3010, kSentenceCount, kSentenceDefinitions};
