@@ -1,0 +1,66 @@
+// Decoder of KVT-HOX device messages: the commands and responses that read
+// or change a device's configuration. A message arrives as a KVT frame body,
+// embedded in the maker's proprietary PGN 126720 or de-armoured from the
+// "!PQTZB" sentence; it is decoded against the device-message library into
+// an output tree. Bad input never throws: every problem becomes a tree line.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "decode/HoxLibrary.h"
+#include "decode/OutputTree.h"
+#include "gateway/RepositoryValue.h"
+
+constexpr uint32_t kHoxMaxData = 222;
+
+// Parse results.
+constexpr int32_t kHoxWrongLength = -1097;
+constexpr int32_t kHoxUnknownCommand = -1099;
+
+// Decode modes, as the record dispatcher passes them.
+constexpr int kHoxSummary = 0;
+constexpr int kHoxFullDecode = 1;
+constexpr int kHoxByteDump = 2;
+
+struct HoxMessage {
+  uint32_t time = 0;          // millisecond tick at parsing
+  bool longForm = false;
+  uint16_t id = 0;            // command byte x 256 + HOX ID
+  uint32_t sequenceId = 1;
+  uint32_t modelId = 0;
+  uint32_t serialId = 0;
+  int32_t errorCode = 0;
+  uint32_t dataCount = 0;
+  uint8_t data[kHoxMaxData] = {};
+};
+
+// Parses a frame body (command byte, payload length, payload). Returns 0,
+// kHoxUnknownCommand for a command byte that carries no device message, or
+// kHoxWrongLength when the length byte gives more than 222 data bytes, too
+// few for the header, or more bytes than were supplied.
+int32_t ParseHox(std::span<const uint8_t> bytes, HoxMessage& message);
+
+// Copies the frame body and decodes it.
+int32_t DecodeKvtHox(std::span<const uint8_t> bytes, CTreeNode& node, int mode);
+// Parses and decodes; on a parse failure the node names the failure and
+// holds a dump of the bytes. Returns 0 or the parse result.
+int32_t DecodeHoxBytes(CTreeNode& node, const uint8_t* bytes, size_t count, int mode);
+// Summary line, full decode or byte dump by mode.
+void DecodeHoxMessage(const HoxMessage& message, CTreeNode& node, int mode);
+void DecodeHoxFull(CTreeNode& node, const HoxMessage& message);
+void AddHoxHeader(const HoxMessage& message, const HoxDefinition* definition, CTreeNode& node);
+void DecodeHoxFields(CTreeNode& node, const HoxMessage& message, const HoxDefinition* definition);
+// Decodes the counted group whose count field is definition field `field`,
+// advancing the field index and the byte offset past it.
+void DecodeHoxGroup(uint32_t& field, uint32_t& offset, CTreeNode& node, const HoxMessage& message,
+                    const HoxDefinition& definition);
+// Writes one field line into the node and gives back the extracted value
+// (status Error when the field holds no number).
+RepositoryValue DecodeHoxField(const HoxMessage& message, const HoxFieldDefinition& field,
+                               uint32_t offset, CTreeNode& node);
+// The typed rendering of an extracted value; modelId picks the operating
+// mode names.
+std::string HoxValueText(const RepositoryValue& value, uint32_t code, uint32_t modelId);
