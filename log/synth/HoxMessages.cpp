@@ -23,14 +23,14 @@ Bytes HardwareInfo(const HoxDevice& d) {
   Bytes b;
   PutLittleEndian(b, d.modelId, 2);
   PutLittleEndian(b, 2, 2);       // sub ID: NMEA 2000
-  PutLittleEndian(b, 210, 2);     // hardware version 2.10
-  PutLittleEndian(b, 3142, 2);    // firmware version 3.142
-  PutLittleEndian(b, 1007, 2);    // boot loader version 1.007
   PutLittleEndian(b, d.serial, 4);
-  PutLittleEndian(b, 45123, 2);   // date of manufacture, days from 1900
+  PutLittleEndian(b, 210, 2);     // hardware version 2.10
+  PutLittleEndian(b, 1007, 2);    // boot loader version 1.007
+  PutLittleEndian(b, 3142, 2);    // firmware version 3.142
+  PutLittleEndian(b, 45123, 2);   // firmware build date, days from 1900
+  PutLittleEndian(b, 38229, 2);   // build time, 65536ths of a day (14:00)
   b.push_back(0x20);              // protocol: CAN, NMEA 2000
-  b.push_back(0x01);              // second protocol: serial, KVT
-  b.push_back(4);                 // serial ports
+  b.push_back(0x05);              // fitted options
   return b;
 }
 
@@ -49,13 +49,13 @@ Bytes SystemStatus(const HoxDevice& d) {
   PutLittleEndian(b, 23552, 4);   // free memory, bytes
   PutLittleEndian(b, d.framesReceived, 4);
   PutLittleEndian(b, d.framesSent, 4);
-  PutLittleEndian(b, 0, 4);       // receive errors
-  PutLittleEndian(b, 0, 4);       // transmit errors
-  PutLittleEndian(b, 0, 4);       // buffer overruns
-  PutLittleEndian(b, 12480, 2);   // supply, mV
-  PutLittleEndian(b, 3150, 2);    // board temperature, 0.01 degree
-  b.push_back(static_cast<uint8_t>(21 + d.uptimeS % 5));  // bus load, %
-  b.push_back(0);                 // status flags
+  PutLittleEndian(b, 0, 2);       // receive errors
+  PutLittleEndian(b, 0, 2);       // transmit errors
+  PutLittleEndian(b, static_cast<uint16_t>(-3), 2);  // clock trim, ppm
+  PutLittleEndian(b, 180 + d.uptimeS % 40, 4);        // main loop, microseconds
+  PutLittleEndian(b, 2150, 4);    // longest main loop, microseconds
+  PutLittleEndian(b, 2 + d.uptimeS % 9, 4);           // since the last bus message, ms
+  b.push_back(31);                // board temperature, degrees
   return b;
 }
 

@@ -1,0 +1,84 @@
+// What others read from the synthetic writer: the HOX responses decode
+// field by field against the device-message library, qlx synth checks its
+// arguments, and the bundled sample is exactly what the script regenerates.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "decode/HoxDecoder.h"
+#include "decode/OutputTree.h"
+#include "log/synth/HoxMessages.h"
+
+namespace {
+
+std::string Decode(const std::vector<uint8_t>& body) {
+  CTreeNode root("");
+  EXPECT_EQ(DecodeKvtHox(body, root, kHoxFullDecode), 0);
+  std::string text;
+  RenderText(root, text, 9, 2, 0);
+  return text;
+}
+
+TEST(SynthHox, ResponsesFillEveryFieldOfTheirDefinition) {
+  const HoxDevice device{7, 1234567, 3600, 10, 20};
+  for (uint8_t id : {kHoxHardwareInfo, kHoxPortBaudConfig, kHoxSystemStatus}) {
+    const std::string text = Decode(HoxResponseBody(device, id));
+    EXPECT_EQ(text.find("not found"), std::string::npos) << text;
+    EXPECT_EQ(text.find("not present"), std::string::npos) << text;
+    EXPECT_EQ(text.find("UNDECODABLE"), std::string::npos) << text;
+    EXPECT_NE(text.find("No Error detected"), std::string::npos) << text;
+  }
+  EXPECT_NE(Decode(HoxResponseBody(device, kHoxHardwareInfo)).find("Serial number = 1234567"), std::string::npos);
+  EXPECT_NE(Decode(HoxResponseBody(device, kHoxPortBaudConfig)).find("38400"), std::string::npos);
+}
+
+int RunQlx(const std::string& arguments) {
+  const std::string command = std::string(QLX_BINARY) + " " + arguments + " >/dev/null 2>&1";
+  const int status = std::system(command.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(SynthCommand, BadArgumentsExitWithStatusTwo) {
+  const std::string out = (std::filesystem::temp_directory_path() / "synth-args.qlx").string();
+  EXPECT_EQ(RunQlx("synth"), 2);
+  EXPECT_EQ(RunQlx("synth --minutes 1"), 2);
+  EXPECT_EQ(RunQlx("synth --out " + out + " --minutes 0"), 2);
+  EXPECT_EQ(RunQlx("synth --out " + out + " --minutes x"), 2);
+  EXPECT_EQ(RunQlx("synth --out " + out + " --bytes 999"), 2);
+  EXPECT_EQ(RunQlx("synth --out " + out + " --minutes 1 --bytes 5000"), 2);
+  EXPECT_EQ(RunQlx("synth --out " + out + " --seed -1"), 2);
+  EXPECT_EQ(RunQlx("synth --out " + out + " --start 2026-13-01T00:00:00"), 2);
+  EXPECT_EQ(RunQlx("synth --out " + out + " --colour red"), 2);
+  EXPECT_EQ(RunQlx("synth --out /nonexistent-dir/x.qlx"), 2);
+  EXPECT_EQ(RunQlx("synth --out " + out + " --bytes 20000 --seed 3"), 0);
+  const std::string written = ReadFile(out);
+  EXPECT_LE(written.size(), 20000u);
+  EXPECT_GT(written.size(), 15000u);
+  std::filesystem::remove(out);
+}
+
+// The command is the one scripts/make-sample runs.
+TEST(SynthSample, BundledSampleIsWhatTheScriptRegenerates) {
+  const std::filesystem::path sample = std::filesystem::path(QLX_SOURCE_DIR) / "samples" / "sample.qlx";
+  const std::string script = ReadFile(std::filesystem::path(QLX_SOURCE_DIR) / "scripts" / "make-sample");
+  const std::string arguments = "--minutes 2 --seed 1 --start 2026-06-14T09:30:00";
+  ASSERT_NE(script.find(arguments), std::string::npos) << "scripts/make-sample changed its command";
+  const std::string out = (std::filesystem::temp_directory_path() / "synth-sample.qlx").string();
+  ASSERT_EQ(RunQlx("synth --out " + out + " " + arguments), 0);
+  const std::string bundled = ReadFile(sample);
+  EXPECT_LE(bundled.size(), 1000000u);
+  EXPECT_TRUE(ReadFile(out) == bundled) << "samples/sample.qlx is out of date: run scripts/make-sample";
+  std::filesystem::remove(out);
+}
+
+}  // namespace
