@@ -1,0 +1,21 @@
+// Arbitrary bytes as a KVT-HOX frame body, in all three decode modes: no
+// crash, no read outside the frame, and a tree that is always filled in.
+#include <cstdint>
+#include <cstdlib>
+
+#include "decode/HoxDecoder.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  for (int mode : {kHoxSummary, kHoxFullDecode, kHoxByteDump}) {
+    CTreeNode node;
+    const int32_t result = DecodeHoxBytes(node, data, size, mode);
+    if (result != 0 && result != kHoxWrongLength && result != kHoxUnknownCommand) std::abort();
+    if (node.Text().empty()) std::abort();
+    // A decode never lists more lines than the bytes could fill: header
+    // lines, fields of at least one byte each, and the capped byte dump.
+    if (node.Children().size() > 300) std::abort();
+    std::string text;
+    RenderText(node, text, 9, 2, 0);
+  }
+  return 0;
+}
