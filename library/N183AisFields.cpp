@@ -4,7 +4,7 @@
 #include "gateway/RepositoryCatalogue.h"
 #include "library/N183Tables.h"
 
-const AISFieldDefinition kAISFieldDefinitions[kAISFieldDefinitionCount] = {
+constexpr AISFieldDefinition kAISFieldDefinitions[kAISFieldDefinitionCount] = {
     // width, conversion row, exponent, range row, index, unit, range text, signed, name, description
     {6, 0, 0, 0, 0, "", "1-27", 0, "Message ID", "Identifier of the message type"},
     {2, 0, 0, 0, 1, "", "0-3", 0, "Repeat Indicator", "Times the message has been repeated by repeater stations; 3 = do not repeat"},
@@ -13,8 +13,8 @@ const AISFieldDefinition kAISFieldDefinitions[kAISFieldDefinitionCount] = {
     {8, 8, 0, 14, 4, "Degrees/min", "-126 to +126, -128 = not available", 1, "ROT", "Rate of turn as 4.733 x square root of degrees per minute; +/-127 turning faster than 5 degrees per 30 s without a turn indicator"},
     {10, 12, -1, 15, 5, "Knots", "0.0-102.2, 102.3 = not available", 0, "SOG", "Speed over ground in steps of 0.1 knot; 102.2 means 102.2 knots or more"},
     {1, 0, 0, 0, 6, "", "0-1", 0, "Position Accuracy", "1 = better than 10 m (differential), 0 = worse than 10 m"},
-    {28, 2, -4, 10, 7, "Degrees", "+/-180 degrees, 181 = not available", 1, "Longitude", "Longitude in 1/10 000 minute; east positive"},
-    {27, 2, -4, 9, 8, "Degrees", "+/-90 degrees, 91 = not available", 1, "Latitude", "Latitude in 1/10 000 minute; north positive"},
+    {28, 2, -4, 10, 7, "Minutes", "+/-180 degrees, 181 = not available", 1, "Longitude", "Longitude in 1/10 000 minute; east positive"},
+    {27, 2, -4, 9, 8, "Minutes", "+/-90 degrees, 91 = not available", 1, "Latitude", "Latitude in 1/10 000 minute; north positive"},
     {12, 1, -1, 1, 9, "Degrees", "0.0-359.9 or 360.0", 0, "COG", "Course over ground in steps of 0.1 degree; 360.0 = not available"},
     {9, 1, 0, 6, 10, "Degrees", "0-359, 511 = not available", 0, "True Heading", "Heading of the bow in whole degrees from true north"},
     {6, 0, 0, 16, 11, "Seconds", "0-59, 60 = not available, 61-63 special", 0, "Time Stamp", "UTC second in which the report was generated"},
@@ -72,7 +72,7 @@ const AISFieldDefinition kAISFieldDefinitions[kAISFieldDefinitionCount] = {
     {30, 0, 0, 0, 63, "", "MMSI, 9 digits", 0, "Mothership MMSI", "MMSI of the mother ship of an auxiliary craft, in place of the dimensions"},
 };
 
-const AISFieldListRow kAISFieldList[kAISFieldListCount] = {
+constexpr AISFieldListRow kAISFieldList[kAISFieldListCount] = {
     // position, definition, repository, group, comment
     // Messages 1, 2 and 3: 168 bits
     {0, 0, RD_AIS_MessageID, 0, "Message 1, 2 or 3"},
@@ -200,7 +200,7 @@ const AISFieldListRow kAISFieldList[kAISFieldListCount] = {
     {12, 54, RD_NONE, 20, ""},
 };
 
-const AISRange kAISRanges[kAISRangeCount] = {
+constexpr AISRange kAISRanges[kAISRangeCount] = {
     // minimum, maximum, not available, reserved
     {-2147483647, 2147483647, 0, 0},      // full signed range
     {0, 3599, 3600, 0},                   // COG, 0.1 degree
@@ -221,3 +221,8 @@ const AISRange kAISRanges[kAISRangeCount] = {
     {0, 63, 60, 0},                       // time stamp
     {1, 9999, 0, 0},                      // year
 };
+
+// Short initializer lists would leave zeroed rows at the end.
+static_assert(kAISFieldDefinitions[kAISFieldDefinitionCount - 1].index == kAISFieldDefinitionCount - 1);
+static_assert(kAISFieldList[kAISFieldListCount - 1].fieldPosition == 12);
+static_assert(kAISRanges[kAISRangeCount - 1].maximum == 9999);

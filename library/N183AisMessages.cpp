@@ -3,7 +3,7 @@
 // stores field by field have a run in the AIS field list.
 #include "library/N183Tables.h"
 
-const AISMessage kAISMessages[kAISMessageCount] = {
+constexpr AISMessage kAISMessages[kAISMessageCount] = {
     // first row, count, id, reserved, PGN, group, name, sentences, section, priority, availability, class B, notes
     {0, 16, 1, 0, 129038, 0, "(Class A) Position report (Scheduled)", "!VDM, !VDO", "ITU-R M.1371 Annex 8, 3.1", 1, "Yes", 0, "Autonomous report at the rate set by speed and course change"},
     {0, 16, 2, 0, 129038, 0, "(Class A) Position report (Assigned scheduled)", "!VDM, !VDO", "ITU-R M.1371 Annex 8, 3.1", 1, "Yes", 0, "Reporting rate assigned by a competent authority"},
@@ -33,3 +33,6 @@ const AISMessage kAISMessages[kAISMessageCount] = {
     {0, 0, 25, 0, 0, 21, "Single slot binary message", "!VDM, !VDO", "ITU-R M.1371 Annex 8, 3.21", 4, "No", 0, "Short unscheduled binary data"},
     {0, 0, 26, 0, 0, 22, "Multiple slot binary message with communications state", "!VDM, !VDO", "ITU-R M.1371 Annex 8, 3.22", 4, "No", 0, "Scheduled binary data over up to five slots"},
 };
+
+// A short initializer list would leave zeroed rows at the end.
+static_assert(kAISMessages[kAISMessageCount - 1].messageId == 26);

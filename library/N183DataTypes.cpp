@@ -2,7 +2,7 @@
 // withdrawn and is not in the table, so a code is not a row position.
 #include "library/N183Tables.h"
 
-const DT0183Type kDT0183Types[kDT0183TypeCount] = {
+constexpr DT0183Type kDT0183Types[kDT0183TypeCount] = {
     // span, short description, long description, code, name
     {0, "No definition", "Placeholder for a field whose reading is not defined; nothing is converted.", 0, "DT0183_NoDef"},
     {1, "Status flag, A or V", "Single letter: A (data valid, active) converts to 1, any other letter (V, void) to 0.", 1, "DT0183_Status"},
@@ -40,3 +40,5 @@ const DT0183Type kDT0183Types[kDT0183TypeCount] = {
     {1, "AIS channel", "VHF channel A or B of the AIS data link; reports of the own vessel are told apart from received ones.", 34, "DT0183_AISChannel"},
     {1, "Fill bits", "Number of bits 0 to 5 added to complete the last 6-bit character of the payload.", 35, "DT0183_Enc_FillBits"},
 };
+
+static_assert(kDT0183Types[kDT0183TypeCount - 1].code == kDT0183HighestCode);

@@ -3,7 +3,7 @@
 // have field definitions; the others are named so that a log can be read.
 #include "library/N183Tables.h"
 
-const SentenceDefinition kSentenceDefinitions[kSentenceCount] = {
+constexpr SentenceDefinition kSentenceDefinitions[kSentenceCount] = {
     // address, delimiter, field count, fields, first field, interval ms, modifier field, modifier value, reserved, index, name, description, notes, flag
     {"IIAAM", '$', 0, nullptr, -1, 2000, 0xFF, '!', {0, 0}, 0, "Waypoint Arrival Alarm", "Alarm raised when the vessel enters the arrival circle of a waypoint or passes the perpendicular through it; carries the circle radius and the waypoint name.", "", 0},
     {"IIABK", '$', 0, nullptr, -1, 2000, 0xFF, '!', {0, 0}, 1, "AIS Addressed and binary broadcast acknowledgement", "Reports to the connected equipment whether an addressed or broadcast binary message handed to the AIS unit was sent and, for addressed messages, acknowledged.", "", 0},
@@ -149,5 +149,9 @@ const SentenceDefinition kSentenceDefinitions[kSentenceCount] = {
     {"IIZTG", '$', 3, kSentenceFieldDefinitions + 168, 168, 1000, 0xFF, '!', {0, 0}, 141, "UTC & Time to Destination Waypoint", "UTC time and the time to go to the named destination waypoint.", "None", 0},
     {"IIZZU", '$', 0, nullptr, -1, 1000, 0xFF, '!', {0, 0}, 142, "Time, UTC", "Time of day in UTC from the clock of the talker, without a date.", "", 0},
 };
+
+// A short initializer list would leave zeroed rows at the end.
+static_assert(kSentenceDefinitions[kSentenceCount - 1].libraryIndex == kSentenceCount - 1);
+static_assert(kSentenceDefinitions[kSentenceCount - 1].firstFieldIndex == -1);
 
 const N183LibraryDescriptor kN183Library = {3, 3010, kSentenceCount, kSentenceDefinitions};

@@ -97,7 +97,7 @@ constexpr int8_t kFixedOneDigit = -1;    // 0xFF
 constexpr int8_t kFixedTwoDigits = -2;   // 0xFE, "00" .. "99"
 constexpr int8_t kFixedThreeDigits = -3; // 0xFD, "000" .. "999"
 
-constexpr uint8_t kNoField = 0xFF;
+constexpr uint8_t kNoSentenceField = 0xFF;
 constexpr uint32_t kRepositoryNone = 100;  // RD_NONE
 
 struct SentenceFieldDefinition {
@@ -105,12 +105,12 @@ struct SentenceFieldDefinition {
   uint32_t fieldType;         // DT0183 type code (not a row position)
   uint32_t unitType;          // UT183 unit code
   uint32_t repositoryIndex;   // repository datatype, kRepositoryNone = nothing stored
-  uint8_t unitSymbolField;    // field carrying the unit letter, kNoField none
+  uint8_t unitSymbolField;    // field carrying the unit letter, kNoSentenceField none
   int8_t decimalPlaces;       // or one of the kFixed... digit counts
   uint8_t groupSize;          // on the first field of a repeating group, else 0
   uint8_t groupMaximum;       // repetitions in one sentence
   uint32_t groupRepository;   // datatype holding the repetition count, else 100
-  uint8_t validityField;      // status field validating this value, kNoField none
+  uint8_t validityField;      // status field validating this value, kNoSentenceField none
   uint8_t reserved0[3];
   uint32_t validityRule;      // 0 without a validity field; 1, 2 or 3 as stored
   const char* listTags;       // "Rx,Tx,Std", "Xclude", "" ...

@@ -2,7 +2,7 @@
 // base unit of its kind. The unit code is the row position in both unit tables.
 #include "library/N183Tables.h"
 
-const UT183UnitName kUT183UnitNames[kUT183UnitCount] = {
+constexpr UT183UnitName kUT183UnitNames[kUT183UnitCount] = {
     {"UT183_0", "No Units", "Entry for values without a unit; also the conversion used where no next unit is present", 0},
     {"UT183_AngleDeg", "Angle, Degrees", "Angle in degrees without a reference letter, to radians", 1},
     {"UT183_AngleDegMag", "Angle, Degrees Magnetic", "Angle in degrees referenced to magnetic north (M), to radians", 2},
@@ -27,7 +27,7 @@ const UT183UnitName kUT183UnitNames[kUT183UnitCount] = {
     {"UT183_Speed", "Speed", "Link list entry, points first to UT183_MetresPerSec entry with Link = 4", 21},
 };
 
-const UT183Conversion kUT183Conversions[kUT183UnitCount] = {
+constexpr UT183Conversion kUT183Conversions[kUT183UnitCount] = {
     // factor row, unit letter, chain length, reserved, next unit
     {0, 0xFF, 1, 0, 0},   // UT183_0
     {1, 0xFF, 1, 0, 0},   // UT183_AngleDeg
@@ -53,7 +53,7 @@ const UT183Conversion kUT183Conversions[kUT183UnitCount] = {
     {0, 'M', 5, 0, 13},   // UT183_Speed: m/s, knots, mph, km/h
 };
 
-const N183ConversionFactor kN183ConversionFactors[kN183ConversionFactorCount] = {
+constexpr N183ConversionFactor kN183ConversionFactors[kN183ConversionFactorCount] = {
     // numerator, denominator, offset, offset exponent, NMEA 2000 unit code
     {1, 1, 0, 0, 0},               // identity
     {1256637, 71999996, 0, 0, 20}, // degrees to radians
@@ -72,3 +72,8 @@ const N183ConversionFactor kN183ConversionFactors[kN183ConversionFactorCount] = 
     {44704, 100000, 0, 0, 11},     // miles per hour to metres per second
     {1, 1, 27315, -2, 7},          // degrees Celsius to kelvin (+273.15)
 };
+
+// Short initializer lists would leave zeroed rows at the end.
+static_assert(kUT183UnitNames[kUT183UnitCount - 1].code == kUT183UnitCount - 1);
+static_assert(kUT183Conversions[kUT183UnitCount - 1].chainLength == 5);
+static_assert(kN183ConversionFactors[kN183ConversionFactorCount - 1].offset == 27315);

@@ -86,7 +86,7 @@ TEST(N183SentenceTable, NamesDescriptionsAndModifiers) {
     if (*row.name == '\0') unnamed.insert(Formatter(row));
     EXPECT_EQ(row.reserved[0] | row.reserved[1], 0);
     if (Formatter(row) != "MWV") {
-      EXPECT_EQ(row.modifierField, kNoField) << row.address;
+      EXPECT_EQ(row.modifierField, kNoSentenceField) << row.address;
       EXPECT_EQ(row.modifierValue, '!') << row.address;
     }
   }
@@ -153,7 +153,7 @@ TEST(N183SentenceFields, ColumnsStayInTheirDomains) {
     EXPECT_LT(f.groupRepository, kRepositoryDatatypeCount) << f.name;
     EXPECT_GT(std::strlen(f.name), 2u);
     EXPECT_GT(std::strlen(f.description), 5u) << f.name;
-    EXPECT_EQ(f.validityRule == 0, f.validityField == kNoField) << f.name;
+    EXPECT_EQ(f.validityRule == 0, f.validityField == kNoSentenceField) << f.name;
     EXPECT_LE(f.validityRule, 3u);
     EXPECT_TRUE(f.groupSize == 0 || f.groupMaximum > 0) << f.name;
     if (f.groupSize == 0) {
@@ -179,7 +179,7 @@ TEST(N183SentenceFields, FieldsReferOnlyToFieldsOfTheirSentence) {
     const uint32_t covered = CountCoveredFields(row);
     for (uint32_t i = 0; i < row.fieldCount; ++i) {
       const SentenceFieldDefinition& f = row.fields[i];
-      if (f.unitSymbolField != kNoField) {
+      if (f.unitSymbolField != kNoSentenceField) {
         EXPECT_GT(f.unitSymbolField, f.fieldNumber) << row.address << " " << f.name;
         EXPECT_NE(kUT183Conversions[f.unitType].unitSymbol, 0xFF) << row.address << " " << f.name;
       }
@@ -207,7 +207,7 @@ TEST(N183SentenceFields, TellingRows) {
   EXPECT_EQ(feet.repositoryIndex, 121u);
   EXPECT_EQ(feet.unitSymbolField, 1);
   EXPECT_EQ(feet.decimalPlaces, 2);
-  EXPECT_EQ(feet.validityField, kNoField);
+  EXPECT_EQ(feet.validityField, kNoSentenceField);
 
   const SentenceFieldDefinition& prn = Field(Sentence("GPGSV"), 3);
   EXPECT_STREQ(prn.name, "Satellite ID (PRN) number");
