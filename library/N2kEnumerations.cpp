@@ -3,7 +3,7 @@
 #include "library/N2kTables.h"
 
 const EnumerationValue kEnumerationValues[kEnumerationCount] = {
-    {0, 255, 0, "DD000_NoModifier_0xFF", "Value", "Definition where there is no modifier"},
+    {0, 255, 0, "DD000_NoModifier", "Value", "Definition where there is no modifier"},
     {2, 0, 0, "DD002_GenericStatusPair_0x00", "Value", "Off, No or Inactive"},
     {2, 1, 0, "DD002_GenericStatusPair_0x01", "Value", "On, Yes or Active"},
     {2, 2, 0, "DD002_GenericStatusPair_0x02", "Value", "Error"},
