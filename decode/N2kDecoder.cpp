@@ -1,0 +1,344 @@
+#include "decode/N2kDecoder.h"
+
+#include <charconv>
+#include <chrono>
+#include <cstring>
+#include <string>
+
+#include "decode/HoxDecoder.h"
+#include "decode/N2kFieldExtract.h"
+#include "decode/OutputTree.h"
+#include "decode/ValueText.h"
+#include "gateway/GatewayHooks.h"
+#include "library/N2kLookup.h"
+#include "log/Deserialise.h"
+
+namespace {
+
+constexpr uint32_t kReservedFieldEntry = 1;
+constexpr uint32_t kAisSpareEntry = 301;
+constexpr uint32_t kBinaryBitFieldEntry = 141;
+constexpr uint32_t kProprietaryFastAddressed = 126720;
+// Manufacturer code 273 in industry group 4: the logger maker's own messages.
+constexpr uint8_t kOwnProprietaryHeader[2] = {0x11, 0x99};
+
+uint32_t TickMilliseconds() {
+  using namespace std::chrono;
+  return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+uint32_t FieldBits(const FieldDefinition& f) { return f.sizeBits + 8u * f.sizeBytes; }
+
+const DataDictionaryEntry& EntryOf(const FieldDefinition& f) {
+  const DataDictionaryEntry* d = GetDDEntry(f.dictionaryIndex);
+  return d != nullptr ? *d : kDataDictionary[0];
+}
+
+bool UsesNullCheck(uint32_t pgn, uint32_t field) {
+  int32_t first = -1, count = 0;
+  if (FindConversionMapRows(pgn, field, first, count) != 0) return false;
+  const N2kConversionMapRow* row = GetConversionMapRow(static_cast<uint32_t>(first));
+  return row != nullptr && row->useNullCheck != 0;
+}
+
+// The count of a repeating group, read with the count field's own entry.
+uint32_t ReadGroupCount(const N2kMessage& m, const PgnDefinition& def, uint32_t countField) {
+  if (countField >= def.fieldCount) return 0;
+  const FieldDefinition& c = def.fields[countField];
+  if (c.bitPosition < 0) return 0;
+  const DataDictionaryEntry& d = EntryOf(c);
+  const uint32_t length = static_cast<uint32_t>(m.length);
+  FieldRead r;
+  if (IsBitFieldFormat(d.dataType))
+    r = ExtractBitField(m.data, length, static_cast<uint32_t>(c.bitPosition), d.defaultSizeBits, true);
+  else if (IsIntegerFormat(d.dataType))
+    r = ExtractByteField(m.data, length, d, d.defaultSizeBytes, static_cast<uint32_t>(c.bitPosition) / 8);
+  else
+    return 0;
+  // A count field beyond the data is no count at all.
+  if (r.truncated) return 0;
+  return static_cast<uint32_t>(r.value.value);
+}
+
+// Floating-point fields are shown as the shortest decimal that reads back to
+// the same binary value, so no digit is invented or lost.
+template <typename Float>
+std::string FloatText(const uint8_t* bytes) {
+  Float f;
+  std::memcpy(&f, bytes, sizeof f);
+  char text[40];
+  const auto result = std::to_chars(text, text + sizeof text, f);
+  return std::string(text, result.ptr);
+}
+
+void AppendHexRun(std::string& line, const uint8_t* bytes, uint32_t count, char separator) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  for (uint32_t i = 0; i < count; ++i) {
+    if (i > 0) line += separator;
+    line += kDigits[bytes[i] >> 4];
+    line += kDigits[bytes[i] & 0x0F];
+  }
+}
+
+void AppendUnits(std::string& line, const DataDictionaryEntry& d) {
+  if (d.unitSingular[0] != '\0') {
+    line += ' ';
+    line += d.unitPlural;
+  }
+}
+
+// Fields the scaled-integer path cannot carry: floating point, 16-bit
+// characters and undefined data.
+void AppendOtherFormat(std::string& line, const N2kMessage& m, const FieldDefinition& f, const DataDictionaryEntry& d,
+                       uint32_t bitPosition) {
+  const uint32_t length = static_cast<uint32_t>(m.length);
+  const uint32_t at = bitPosition / 8;
+  const uint32_t bytes = f.sizeBytes != 0 && f.sizeBytes != 255 ? f.sizeBytes : (FieldBits(f) + 7) / 8;
+  if (at > length || bytes > length - at) {
+    line += "Truncated - the field runs past the end of the data";
+    return;
+  }
+  const uint8_t* p = m.data + at;
+  if (d.dataType == 4 && bytes == 4) {
+    line += FloatText<float>(p);
+    AppendUnits(line, d);
+  } else if (d.dataType == 5 && bytes == 8) {
+    line += FloatText<double>(p);
+    AppendUnits(line, d);
+  } else if (d.dataType == 2) {
+    // UTF-16 little-endian; what Latin-1 cannot show becomes '?'.
+    line += '"';
+    for (uint32_t i = 0; i + 1 < bytes; i += 2) {
+      const uint16_t c = static_cast<uint16_t>(p[i] | (p[i + 1] << 8));
+      if (c == 0) break;
+      line += c < 0x100 ? static_cast<char>(c) : '?';
+    }
+    line += '"';
+  } else {
+    line += '[';
+    AppendHexRun(line, p, bytes, '.');
+    line += ']';
+  }
+}
+
+}  // namespace
+
+int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message) {
+  if (count < 2) return kKvtWrongLength;
+  const uint8_t command = body[0];
+  uint32_t dataAt;
+  uint32_t dataCountAt;
+  uint32_t overhead;
+  switch (command) {
+    case 0x92:
+      dataCountAt = 8, dataAt = 9, overhead = 7;
+      break;
+    case 0x93:
+      dataCountAt = 12, dataAt = 13, overhead = 11;
+      break;
+    case 0x94:
+      dataCountAt = 7, dataAt = 8, overhead = 6;
+      break;
+    default:
+      return kKvtCommandUnknown;
+  }
+  // The frame checks compare the payload length with the data count but not
+  // with the bytes the frame really holds: both must agree here, and the
+  // data must fit the message's 224 bytes.
+  if (count <= dataCountAt) return kKvtWrongLength;
+  const uint32_t n = body[dataCountAt];
+  if (body[1] != n + overhead || count < static_cast<uint32_t>(body[1]) + 3 || n > N2kMessage::kCapacity)
+    return kKvtWrongLength;
+  message.priority = body[2] & 0x07;
+  if (command == 0x94) {
+    message.pgn = body[3] | (body[4] << 8) | ((body[5] & 0x03) << 16);
+    message.destination = body[6];
+    message.source = 255;
+  } else {
+    message.pgn = body[3] | (body[4] << 8) | ((body[5] & 0x03) << 16);
+    message.destination = body[6];
+    message.source = body[7];
+  }
+  message.time = command == 0x93 ? static_cast<uint32_t>(body[8] | (body[9] << 8) | (body[10] << 16) |
+                                                         (static_cast<uint32_t>(body[11]) << 24))
+                                 : TickMilliseconds();
+  message.length = static_cast<int32_t>(n);
+  message.capacity = N2kMessage::kCapacity;
+  message.data = body + dataAt;
+  return 0;
+}
+
+int32_t DecodeKvtN2k(const uint8_t* body, uint32_t count, CTreeNode& root, int mode, CWXN* gateway,
+                     bool gatewayFlag) {
+  N2kMessage message;
+  const int32_t code = ParseKvtN2k(body, count, message);
+  if (code != 0) {
+    const unsigned id = count > 0 ? body[0] : 0;
+    const unsigned length = count > 1 ? body[1] : 0;
+    if (code == kKvtCommandUnknown)
+      root.SetText("KVT-N2K Unknown Command. ID: 0x%02X, Length: %u", id, length);
+    else if (code == kKvtWrongLength)
+      root.SetText("KVT-N2K Wrong Length. ID: 0x%02X, Length: %u", id, length);
+    else
+      root.SetText("KVT-N2K Error: %i. ID: 0x%02X, Length: %u", code, id, length);
+    root.AddNode().SetByteVector("KVT-N2K Data", std::span<const uint8_t>(body, count));
+    return code;
+  }
+  if (gatewayFlag) SetGatewayClock(message.time);
+  DecodeN2kMessage(message, mode, root, gateway);
+  return 0;
+}
+
+void DecodeN2kMessage(const N2kMessage& message, int mode, CTreeNode& root, CWXN* gateway) {
+  root.SetExpand(true);
+  if (mode == DM_Full) {
+    DecodePgn(message, root, DM_Full);
+    return;
+  }
+  const ShowN2kConversionFn show = DisplaySlots().showN2kConversion;
+  if (mode == DM_Gateway && show != nullptr) {
+    DecodePgn(message, root, DM_Gateway);
+    if (show(root, message, gateway)) return;
+    root.SetText("No Translation was done");
+    root.AddLine("A matching translation was not found for this PGN");
+    root.AddLine("Basic breakdown of PGN appears below");
+    DecodePgn(message, root.AddNode(), DM_Gateway);
+    return;
+  }
+  CSafeFormat f;
+  std::string text = f.Format("PGN: %6d (0x%05X), SRC = %u, DST = %u, Priority = %u, Len = %u, Data = ",
+                              static_cast<int>(message.pgn), message.pgn, message.source, message.destination,
+                              message.priority, static_cast<unsigned>(message.length));
+  std::string hex;
+  AppendHexBytesCapped(hex, message.data, static_cast<size_t>(message.length));
+  text += hex;
+  root.SetTextString(std::move(text));
+}
+
+void DecodePgn(const N2kMessage& message, CTreeNode& node, int mode) {
+  const PgnDefinition* definition = FindPGN(message.pgn);
+  if (definition == nullptr) {
+    node.AddLine("The PGN was not found in the library");
+    node.AddLine("Full decode not possible");
+  }
+  AddPgnHeader(definition, message, node);
+  if (mode == DM_Full) DecodeFields(node, message, definition);
+}
+
+void AddPgnHeader(const PgnDefinition* definition, const N2kMessage& message, CTreeNode& node) {
+  node.SetText("NMEA 2000 PGN: %6d (0x%05X)", static_cast<int>(message.pgn), message.pgn);
+  if (definition != nullptr) node.AddLine("Name: %s ", definition->name);
+  node.AddLine("Source = %u, Destination = %u", message.source, message.destination);
+  node.AddLine("Priority = %u, Length = %u", message.priority, static_cast<unsigned>(message.length));
+  if (definition != nullptr) node.AddLine("Number Of Fields = %u", definition->fieldCount & 0xFF);
+}
+
+void DecodeFields(CTreeNode& node, const N2kMessage& message, const PgnDefinition* definition) {
+  if (definition == nullptr) {
+    node.AddLine("DATA: ");
+    std::string hex;
+    AppendHexBytesCapped(hex, message.data, static_cast<size_t>(message.length));
+    node.AddLineString(std::move(hex));
+    return;
+  }
+  const uint32_t fieldCount = definition->fieldCount & 0xFF;
+  if (fieldCount == 0) return;
+  const uint32_t totalBits = static_cast<uint32_t>(message.length) * 8;
+  uint32_t p = 0, n = 0, end = fieldCount, groupStart = 0, repeats = 0, done = 0;
+  bool untilEnd = false;
+  for (;;) {
+    const FieldDefinition& f = definition->fields[n];
+    if (repeats == 0 && f.groupSize != 0) {
+      end = n + f.groupSize < fieldCount ? n + f.groupSize : fieldCount;
+      groupStart = n;
+      if (f.repeatCountField == 255) {
+        untilEnd = true;
+        if (p >= totalBits) {
+          node.AddLine("Decode buffer overrun at field %d", f.fieldNumber);
+          return;
+        }
+        node.AddLine("---- Repeat Section #1");
+        done = 0;
+      } else {
+        repeats = ReadGroupCount(message, *definition, f.repeatCountField);
+        if (repeats == 0 || repeats == 255) return;
+        node.AddLine("---- Repeat Section #1");
+        done = 0;
+      }
+    }
+    if (p >= totalBits) {
+      node.AddLine("Decode buffer overrun at field %d", f.fieldNumber);
+      return;
+    }
+    DecodeField(message, node.AddNode(), f, p);
+    ++n;
+    if (untilEnd) {
+      if (n < fieldCount) continue;
+      if (p >= totalBits) return;
+      n = groupStart;
+      ++done;
+      continue;
+    }
+    if (n < end) continue;
+    ++done;
+    if (done >= repeats) return;
+    n = groupStart;
+    node.AddLine("---- Repeat Section #%u", done + 1);
+  }
+}
+
+void DecodeField(const N2kMessage& message, CTreeNode& node, const FieldDefinition& field, uint32_t& p) {
+  const DataDictionaryEntry& d = EntryOf(field);
+  const uint32_t length = static_cast<uint32_t>(message.length);
+  const uint32_t at = p / 8;
+  CSafeFormat f;
+  std::string line = f.Format("Field %u: %s = ", field.fieldNumber + 1u, field.name);
+  bool advanced = false;
+
+  if (field.sizeFromContext != 0) {
+    line += "SPECIAL FIELD DECODE REQUIRED";
+    advanced = true;
+  } else if (d.dataType == 3) {
+    const uint32_t bytes = field.sizeBytes == 255 ? 0 : field.sizeBytes;
+    const uint32_t present = at < length ? length - at : 0;
+    AppendQuoted(line, message.data + (at < length ? at : 0), bytes < present ? bytes : present);
+    p += bytes * 8;
+    advanced = true;
+  } else if (d.dataType == 1) {
+    // A length below 2 leaves no room for characters: nothing is shown, and
+    // the position moves past the length byte at least, so that a zero
+    // length cannot hold the decode in place.
+    const uint32_t total = at < length ? message.data[at] : 0;
+    if (total >= 2 && at + 1 < length && message.data[at + 1] == 1) {
+      const uint32_t wanted = total - 2;
+      const uint32_t present = length - (at + 2);
+      AppendQuoted(line, message.data + at + 2, wanted < present ? wanted : present);
+    }
+    p += (total > 0 ? total : 1) * 8;
+    advanced = true;
+  } else if (field.dictionaryIndex == kReservedFieldEntry || field.dictionaryIndex == kAisSpareEntry ||
+             (d.defaultSizeBits == 0 && d.defaultSizeBytes == 0)) {
+    line = f.Format("Field %u: Reserved field", field.fieldNumber + 1u);
+  } else if (field.dictionaryIndex == kBinaryBitFieldEntry) {
+    line += '[';
+    if (at < length) AppendHexRun(line, message.data + at, length - at, '.');
+    line += ']';
+    if (message.pgn >= kProprietaryFastAddressed && message.pgn <= kProprietaryFastAddressed + 255 && at == 2 &&
+        length >= 2 && message.data[0] == kOwnProprietaryHeader[0] && message.data[1] == kOwnProprietaryHeader[1])
+      DecodeHoxBytes(node.AddNode(), message.data + 2, length - 2, DM_Full);
+  } else if (IsBitFieldFormat(d.dataType) || IsIntegerFormat(d.dataType)) {
+    const FieldRead r = IsBitFieldFormat(d.dataType)
+                            ? ExtractBitField(message.data, length, p, d.defaultSizeBits,
+                                              UsesNullCheck(message.pgn, field.fieldNumber))
+                            : ExtractByteField(message.data, length, d, d.defaultSizeBytes, at);
+    if (r.truncated)
+      line += "Truncated - the field runs past the end of the data";
+    else
+      line += ValueText(r.value, d, true);
+  } else {
+    AppendOtherFormat(line, message, field, d, p);
+  }
+
+  if (!advanced) p += field.sizeBytes != 0 ? field.sizeBytes * 8u : field.sizeBits;
+  node.SetTextString(std::move(line));
+}

@@ -1,0 +1,36 @@
+// Decodes one logged NMEA 2000 message: the KVT frame that carries it is
+// unpacked into an N2kMessage, which is summarised in one line or decoded
+// field by field against the library, repeating groups section by section.
+#pragma once
+
+#include <cstdint>
+
+class CTreeNode;
+class CWXN;
+struct PgnDefinition;
+struct FieldDefinition;
+
+struct N2kMessage {
+  static constexpr uint32_t kCapacity = 224;
+  uint32_t time = 0;  // milliseconds
+  uint32_t pgn = 0;
+  uint8_t priority = 0;
+  uint8_t source = 0;
+  uint8_t destination = 0;
+  int32_t length = 0;
+  uint32_t capacity = kCapacity;
+  const uint8_t* data = nullptr;
+};
+
+// Decode modes, shared by every decoder.
+enum DecodeMode : int { DM_Summary = 0, DM_Full = 1, DM_Gateway = 2 };
+
+// 0, -1097 (wrong length) or -1099 (not an NMEA 2000 layout). The message's
+// data points into the body.
+int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message);
+int32_t DecodeKvtN2k(const uint8_t* body, uint32_t count, CTreeNode& root, int mode, CWXN* gateway, bool gatewayFlag);
+void DecodeN2kMessage(const N2kMessage& message, int mode, CTreeNode& root, CWXN* gateway);
+void DecodePgn(const N2kMessage& message, CTreeNode& node, int mode);
+void AddPgnHeader(const PgnDefinition* definition, const N2kMessage& message, CTreeNode& node);
+void DecodeFields(CTreeNode& node, const N2kMessage& message, const PgnDefinition* definition);
+void DecodeField(const N2kMessage& message, CTreeNode& node, const FieldDefinition& field, uint32_t& bitPosition);

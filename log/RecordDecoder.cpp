@@ -1,0 +1,100 @@
+#include "log/RecordDecoder.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "decode/HoxDecoder.h"
+#include "decode/N183Decoder.h"
+#include "decode/N2kDecoder.h"
+#include "gateway/GatewayHooks.h"
+#include "log/Deserialise.h"
+#include "log/LogTime.h"
+
+namespace {
+
+constexpr uint8_t kVersionTag = 0x01;
+
+void ByteLines(CTreeNode& tree, const char* label, std::span<const uint8_t> data) {
+  tree.SetText("%s [%u]", label, static_cast<unsigned>(data.size()));
+  for (size_t i = 0; i < data.size(); ++i) tree.AddLine("[%u]: %02X ", static_cast<unsigned>(i), data[i]);
+}
+
+std::string VersionText(std::span<const uint8_t> data) {
+  uint32_t version = 0;
+  for (size_t i = 0; i < 4 && 1 + i < data.size(); ++i) version |= static_cast<uint32_t>(data[1 + i]) << (8 * i);
+  char text[48];
+  std::snprintf(text, sizeof text, "QLX File Version %u.%03u", version / 1000, version % 1000);
+  return text;
+}
+
+bool IsTextOnly(std::span<const uint8_t> data) {
+  return std::all_of(data.begin(), data.end(), [](uint8_t b) { return IsSentenceChar(b, false); });
+}
+
+void DecodeSentence(const Record& record, CTreeNode& tree, int level, CWXN* gateway) {
+  DecodeN183Record(record.data.data(), static_cast<uint32_t>(record.data.size()), tree, level, GatewayClock(),
+                   gateway);
+}
+
+}  // namespace
+
+void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN* gateway) {
+  context.text.clear();
+  context.tree.Clear();
+  context.tree.SetExpand(false);
+  const int depth = level == DL_Summary ? -2 : 9;
+  if (record.data.empty()) return;
+
+  if (level == DL_Gateway && record.type != MT_KVT) {
+    const uint32_t ms = static_cast<uint32_t>(record.time / kFileTimeTicksPerMillisecond);
+    context.previousTime = record.time != 0 ? ms : context.previousTime + 1000;
+    SetGatewayClock(context.previousTime);
+  }
+
+  const uint32_t count = static_cast<uint32_t>(record.data.size());
+  switch (record.group) {
+    case MG_QLX:
+      // Only the file version has a rendering; other tags summarise as nothing.
+      if (record.data[0] == kVersionTag) context.text = VersionText(record.data);
+      return;
+    case MG_N183:
+      DecodeSentence(record, context.tree, level, gateway);
+      break;
+    case MG_KVT:
+      if (record.type == MT_Reboot) {
+        ByteLines(context.tree, "KVT Re-Boot command ", record.data);
+      } else if (record.type >= MT_HoxCmd && record.type <= MT_HoxBoot) {
+        const std::vector<uint8_t> copy(record.data.begin(), record.data.end());
+        DecodeHoxBytes(context.tree, copy.data(), count, level);
+      } else if (record.type == MT_N2K) {
+        DecodeKvtN2k(record.data.data(), count, context.tree, level, gateway, level == DL_Gateway);
+      } else {
+        ByteLines(context.tree, "Raw Unrecognised KVT Data ", record.data);
+      }
+      break;
+    default:
+      if (IsTextOnly(record.data)) {
+        DecodeSentence(record, context.tree, level, gateway);
+        break;
+      }
+      ByteLines(context.tree, "Raw Unrecognised Data ", record.data);
+      AppendHexBytes(context.text, record.data.data(), record.data.size());
+      return;
+  }
+  RenderText(context.tree, context.text, depth, 2, 0);
+}
+
+std::string SelectionText(const Record& record) {
+  DecodeContext context;
+  std::string text = "Raw KVT Data:\r\n";
+  text += FormatByteList(record.data.data(), record.data.size(), "0x", ",");
+  text += "\r\nBasic Message\r\n";
+  DecodeRecord(DL_Summary, context, record, nullptr);
+  text += context.text;
+  text += "\r\n\r\nFull decoded Message\r\n";
+  DecodeRecord(DL_Full, context, record, nullptr);
+  text += context.text;
+  text += "\r\n";
+  return text;
+}

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "log/Framing.h"
+#include "log/RecordDecoder.h"
+#include "log/RecordParser.h"
+
+namespace {
+
+Record Make(uint32_t type, uint32_t group, const std::vector<uint8_t>& data) {
+  static std::vector<std::vector<uint8_t>> keep;
+  keep.push_back(data);
+  Record r;
+  r.type = type;
+  r.group = group;
+  r.data = keep.back();
+  return r;
+}
+
+std::string Summary(const Record& r) {
+  DecodeContext c;
+  DecodeRecord(DL_Summary, c, r, nullptr);
+  return c.text;
+}
+
+TEST(RecordDecoder, QlxTags) {
+  DecodeContext c;
+  DecodeRecord(DL_Full, c, Make(MT_QLX, MG_QLX, {0x01, 0xD0, 0x07, 0, 0}), nullptr);
+  EXPECT_EQ(c.text, "QLX File Version 2.000");
+  EXPECT_EQ(c.tree.Text(), "");
+  EXPECT_TRUE(c.tree.Children().empty());
+  EXPECT_EQ(Summary(Make(MT_QLX, MG_QLX, {0x01, 0xE2, 0x04, 0, 0})), "QLX File Version 1.250");
+  EXPECT_EQ(Summary(Make(MT_QLX, MG_QLX, {0x07, 1, 2})), "");
+  EXPECT_EQ(Summary(Make(MT_QLX, MG_QLX, {})), "");
+}
+
+TEST(RecordDecoder, KvtRenderings) {
+  const Record bad = Make(MT_KVTXC, MG_KVT, {0x11, 0x00, 0x00});
+  EXPECT_EQ(Summary(bad), "Raw Unrecognised KVT Data  [3]");
+  DecodeContext c;
+  DecodeRecord(DL_Full, c, bad, nullptr);
+  EXPECT_EQ(c.text, "Raw Unrecognised KVT Data  [3]\r\n  [0]: 11 \r\n  [1]: 00 \r\n  [2]: 00 \r\n");
+  EXPECT_EQ(Summary(Make(MT_Reboot, MG_KVT, {0x11, 0x00, 0xEF})), "KVT Re-Boot command  [3]");
+}
+
+TEST(RecordDecoder, UnrecognisedData) {
+  const std::string text = "$GPHDT,12.5,T";
+  EXPECT_EQ(Summary(Make(MT_Unknown, MG_None, std::vector<uint8_t>(text.begin(), text.end()))), text)
+      << "text-only data decodes as a sentence";
+  EXPECT_EQ(Summary(Make(MT_Unknown, MG_None, {'A', 0x80, 'B'})), "41 80 42 ");
+  DecodeContext c;
+  DecodeRecord(DL_Full, c, Make(MT_Unknown, MG_None, {0x00, 0xFF}), nullptr);
+  EXPECT_EQ(c.text, "00 FF ");
+  EXPECT_EQ(c.tree.Text(), "Raw Unrecognised Data  [2]");
+}
+
+TEST(RecordDecoder, SelectionTextOfASentence) {
+  const std::string s = "$GPHDT,12.5,T*03";
+  const Record r = Make(MT_N183, MG_N183, std::vector<uint8_t>(s.begin(), s.end()));
+  const std::string text = SelectionText(r);
+  EXPECT_EQ(text.rfind("Raw KVT Data:\r\n0x24,0x47,", 0), 0u);
+  EXPECT_NE(text.find("\r\nBasic Message\r\n" + s + "\r\n\r\nFull decoded Message\r\nNMEA 0183 Sentence: GP HDT ("),
+            std::string::npos)
+      << text;
+  EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");
+}
+
+TEST(RecordDecoder, EmptyRecordAndContextReuse) {
+  DecodeContext c;
+  DecodeRecord(DL_Full, c, Make(MT_Reboot, MG_KVT, {0x11, 0x00, 0xEF}), nullptr);
+  EXPECT_FALSE(c.text.empty());
+  DecodeRecord(DL_Full, c, Make(MT_N183, MG_N183, {}), nullptr);
+  EXPECT_TRUE(c.text.empty());
+  EXPECT_TRUE(c.tree.Children().empty());
+}
+
+TEST(RecordDecoder, GatewayLevelSetsTheClock) {
+  DecodeContext c;
+  Record r = Make(MT_Reboot, MG_KVT, {0x11, 0x00, 0xEF});
+  r.time = 123456 * 10000ULL;
+  DecodeRecord(DL_Gateway, c, r, nullptr);
+  EXPECT_EQ(c.previousTime, 123456u);
+  r.time = 0;
+  DecodeRecord(DL_Gateway, c, r, nullptr);
+  EXPECT_EQ(c.previousTime, 124456u);
+  r.type = MT_KVT;
+  DecodeRecord(DL_Gateway, c, r, nullptr);
+  EXPECT_EQ(c.previousTime, 124456u) << "other KVT frames do not move the clock";
+}
+
+}  // namespace
