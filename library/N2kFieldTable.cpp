@@ -316,9 +316,9 @@ const FieldDefinition kFieldDefinitions[kFieldCount] = {
     {4, 4, 0, 0, 16, 168, 255, 0, 0, 127513, 4, "Nominal Voltage"},
     {5, 4, 0, 0, 20, 273, 255, 0, 0, 127513, 5, "Chemistry"},
     {6, 0, 2, 0, 24, 147, 255, 0, 0, 127513, 6, "Capacity"},
-    {7, 0, 1, 0, 40, 16, 255, 0, 0, 127513, 7, "Temperature Coefficient"},
+    {7, 0, 1, 0, 40, 169, 255, 0, 0, 127513, 7, "Temperature Coefficient"},
     {8, 0, 1, 0, 48, 170, 255, 0, 0, 127513, 8, "Peukert Exponent"},
-    {9, 0, 1, 0, 56, 16, 255, 0, 0, 127513, 9, "Charge Efficiency Factor"},
+    {9, 0, 1, 0, 56, 140, 255, 0, 0, 127513, 9, "Charge Efficiency Factor"},
     // 127514 AGS Status
     {0, 0, 1, 0, 0, 14, 255, 0, 0, 127514, 0, "Instance"},
     {1, 0, 1, 0, 8, 14, 255, 0, 0, 127514, 1, "Generator Instance"},
@@ -577,7 +577,7 @@ const FieldDefinition kFieldDefinitions[kFieldCount] = {
     {0, 0, 2, 0, 0, 54, 255, 0, 0, 129538, 0, "SV Elevation Mask"},
     {1, 0, 2, 0, 16, 55, 255, 0, 0, 129538, 1, "PDOP Mask"},
     {2, 0, 2, 0, 32, 55, 255, 0, 0, 129538, 2, "PDOP Switch"},
-    {3, 0, 2, 0, 48, 29, 255, 0, 0, 129538, 3, "SNR Mask"},
+    {3, 0, 2, 0, 48, 56, 255, 0, 0, 129538, 3, "SNR Mask"},
     {4, 3, 0, 0, 64, 58, 255, 0, 0, 129538, 4, "GNSS Mode (desired)"},
     {5, 3, 0, 0, 67, 59, 255, 0, 0, 129538, 5, "DGNSS Mode (desired)"},
     {6, 2, 0, 0, 70, 64, 255, 0, 0, 129538, 6, "Position/Velocity Filter"},
@@ -641,8 +641,8 @@ const FieldDefinition kFieldDefinitions[kFieldCount] = {
     {9, 0, 2, 0, 104, 220, 255, 0, 0, 129545, 9, "Std Deviation of bias"},
     // 129546 GNSS RAIM Settings
     {0, 0, 2, 0, 0, 220, 255, 0, 0, 129546, 0, "Radial Position Error Maximum Threshold"},
-    {1, 0, 1, 0, 16, 16, 255, 0, 0, 129546, 1, "Probability of False Alarm"},
-    {2, 0, 1, 0, 24, 16, 255, 0, 0, 129546, 2, "Probability of Missed Detection"},
+    {1, 0, 1, 0, 16, 222, 255, 0, 0, 129546, 1, "Probability of False Alarm"},
+    {2, 0, 1, 0, 24, 222, 255, 0, 0, 129546, 2, "Probability of Missed Detection"},
     {3, 0, 2, 0, 32, 35, 255, 0, 0, 129546, 3, "Pseudorange Residual Filtering Time Constant"},
     {4, 16, 0, 0, 48, 1, 255, 0, 0, 129546, 4, "Reserved"},
     // 129547 GNSS Pseudorange Error Statistics
