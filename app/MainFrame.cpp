@@ -1,0 +1,233 @@
+#include "app/MainFrame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/AboutDlg.h"
+#include "app/InfoView.h"
+#include "app/ListSplitter.h"
+#include "app/LockKeyPanes.h"
+#include "app/QLXReaderDoc.h"
+#include "app/QLXReaderView.h"
+
+namespace {
+
+const char* const kAppTitle = "QLX Reader";
+const char* const kOpenFilter = "Torvanode QLX Files (*.qlx *.txt);;All Files (*)";
+
+QString PlacementKey() {
+  return QString::fromLatin1(CMainFrame::kPlacementSection) + u'/' + QString::fromLatin1(CMainFrame::kPlacementEntry);
+}
+
+// The busy cursor stays up however the load ends.
+class BusyCursor {
+ public:
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// The first local file of a drag, or empty.
+QString DraggedFile(const QMimeData* mime) {
+  if (mime == nullptr) return {};
+  for (const QUrl& url : mime->urls())
+    if (url.isLocalFile()) return url.toLocalFile();
+  return {};
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CQLXReaderDoc& doc, QWidget* parent)
+    : QMainWindow(parent), doc_(doc), commands_(MakeFrameCommands(*this)) {
+  setObjectName(QStringLiteral("mainFrame"));
+  splitter_ = new CListSplitter(this);
+  list_ = new CQLXReaderView(doc_, splitter_);
+  info_ = new CInfoView(doc_, splitter_);
+  splitter_->addWidget(list_);
+  splitter_->addWidget(info_);
+  list_->setMinimumHeight(CListSplitter::kMinimumListHeight);
+  setCentralWidget(splitter_);
+  list_->setFocus();
+
+  MakeMenus();
+  MakeToolBar();
+  MakeStatusBar();
+  ConnectCommands();
+  ShowRecentFiles();
+  UpdateTitle();
+  setAcceptDrops(true);
+}
+
+void CMainFrame::MakeMenus() {
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+  fileMenu_->addAction(Command(FrameCommand::New));
+  fileMenu_->addAction(Command(FrameCommand::Open));
+  fileMenu_->addAction(Command(FrameCommand::SaveAs));
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(Command(FrameCommand::Save));
+  recentPlaceholder_ = fileMenu_->addAction(QStringLiteral("Recent File"));
+  recentPlaceholder_->setEnabled(false);
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(Command(FrameCommand::Exit));
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->addAction(Command(FrameCommand::Undo));
+  edit->addSeparator();
+  edit->addAction(Command(FrameCommand::Cut));
+  edit->addAction(Command(FrameCommand::Copy));
+  edit->addAction(Command(FrameCommand::Paste));
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->addAction(Command(FrameCommand::ToggleToolbar));
+  view->addAction(Command(FrameCommand::ToggleStatusBar));
+
+  menuBar()->addMenu(QStringLiteral("&Help"))->addAction(Command(FrameCommand::About));
+}
+
+void CMainFrame::MakeToolBar() {
+  toolBar_ = new QToolBar(QStringLiteral("Standard"), this);
+  toolBar_->setObjectName(QStringLiteral("toolBar"));
+  toolBar_->setIconSize(QSize(16, 15));
+  toolBar_->addAction(Command(FrameCommand::New));
+  toolBar_->addAction(Command(FrameCommand::Open));
+  toolBar_->addAction(Command(FrameCommand::Save));
+  toolBar_->addSeparator();
+  toolBar_->addAction(Command(FrameCommand::Cut));
+  toolBar_->addAction(Command(FrameCommand::Copy));
+  toolBar_->addAction(Command(FrameCommand::Paste));
+  toolBar_->addSeparator();
+  toolBar_->addAction(Command(FrameCommand::Print));
+  toolBar_->addAction(Command(FrameCommand::About));
+  addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+void CMainFrame::MakeStatusBar() {
+  message_ = new QLabel(QStringLiteral("Ready"), statusBar());
+  message_->setObjectName(QStringLiteral("messagePane"));
+  statusBar()->addWidget(message_, 1);
+  new LockKeyPanes(*statusBar());
+}
+
+void CMainFrame::ConnectCommands() {
+  connect(Command(FrameCommand::New), &QAction::triggered, this, &CMainFrame::NewDocument);
+  connect(Command(FrameCommand::Open), &QAction::triggered, this, &CMainFrame::PromptOpen);
+  connect(Command(FrameCommand::Exit), &QAction::triggered, this, &QWidget::close);
+  connect(Command(FrameCommand::About), &QAction::triggered, this, &CMainFrame::ShowAbout);
+  connect(Command(FrameCommand::NextPane), &QAction::triggered, this, &CMainFrame::SwitchPane);
+  connect(Command(FrameCommand::PreviousPane), &QAction::triggered, this, &CMainFrame::SwitchPane);
+
+  QAction* toolbar = Command(FrameCommand::ToggleToolbar);
+  toolbar->setCheckable(true);
+  toolbar->setChecked(true);
+  connect(toolbar, &QAction::toggled, toolBar_, &QWidget::setVisible);
+  // The bar can also be closed from its own context menu.
+  connect(toolBar_, &QToolBar::visibilityChanged, toolbar, &QAction::setChecked);
+  QAction* status = Command(FrameCommand::ToggleStatusBar);
+  status->setCheckable(true);
+  status->setChecked(true);
+  connect(status, &QAction::toggled, statusBar(), &QWidget::setVisible);
+}
+
+void CMainFrame::OpenFile(const QString& path) {
+  QElapsedTimer timer;
+  {
+    BusyCursor busy;
+    timer.start();
+    doc_.Open(path);
+  }
+  const qint64 elapsed = timer.elapsed();
+  recent_.Add(path);
+  ShowRecentFiles();
+  UpdateTitle();
+  list_->scrollToTop();
+  message_->setText(QStringLiteral("%1: %2 records, loaded in %3 ms")
+                        .arg(QFileInfo(path).fileName())
+                        .arg(doc_.Count())
+                        .arg(elapsed));
+}
+
+void CMainFrame::NewDocument() {
+  doc_.New();
+  UpdateTitle();
+  message_->setText(QStringLiteral("Ready"));
+}
+
+void CMainFrame::PromptOpen() {
+  const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(),
+                                                    QString::fromLatin1(kOpenFilter));
+  if (!path.isEmpty()) OpenFile(path);
+}
+
+void CMainFrame::ShowAbout() {
+  CAboutDlg about(this);
+  about.exec();
+}
+
+void CMainFrame::SwitchPane() {
+  // With two panes the next and the previous pane are the same one.
+  if (list_->hasFocus())
+    info_->setFocus(Qt::OtherFocusReason);
+  else
+    list_->setFocus(Qt::OtherFocusReason);
+}
+
+void CMainFrame::ShowRecentFiles() {
+  for (QAction* action : recentActions_) {
+    fileMenu_->removeAction(action);
+    delete action;
+  }
+  recentActions_.clear();
+  const QStringList& files = recent_.Files();
+  recentPlaceholder_->setVisible(files.isEmpty());
+  for (qsizetype i = 0; i < files.size(); ++i) {
+    const QString path = files[i];
+    auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), this);
+    action->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
+    action->setStatusTip(QStringLiteral("Open this document"));
+    connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
+    fileMenu_->insertAction(recentPlaceholder_, action);
+    recentActions_.append(action);
+  }
+}
+
+void CMainFrame::UpdateTitle() {
+  setWindowTitle(doc_.Title() + QStringLiteral(" - ") + QString::fromLatin1(kAppTitle));
+}
+
+void CMainFrame::setVisible(bool visible) {
+  // The last run's placement is applied once, before the window first shows.
+  if (visible && !placementRestored_ && !isVisible()) {
+    placementRestored_ = true;
+    const QByteArray placement = QSettings().value(PlacementKey()).toByteArray();
+    if (!placement.isEmpty()) restoreGeometry(placement);
+  }
+  QMainWindow::setVisible(visible);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  QSettings().setValue(PlacementKey(), saveGeometry());
+  QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DraggedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  const QString path = DraggedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  activateWindow();
+  OpenFile(path);
+}

@@ -1,0 +1,57 @@
+#include "AppTestSupport.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTreeWidgetItem>
+
+#include "app/QLXReaderApp.h"
+#include "decode/OutputTree.h"
+
+void UseTemporarySettings() {
+  static QTemporaryDir settingsDir;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+  CQLXReaderApp::SetSettingsKey();
+  QSettings().clear();
+}
+
+QString SamplePath() { return QStringLiteral(QLX_SOURCE_DIR "/samples/sample.qlx"); }
+
+std::unique_ptr<ParsedLog> ParseFile(const QString& path) {
+  auto log = std::make_unique<ParsedLog>();
+  log->parser.Reset();
+  if (log->image.Load(QFile::encodeName(path).constData()) == 0)
+    log->parser.Parse(log->image.Data(), log->image.Length());
+  return log;
+}
+
+Bytes SentenceLog(const std::vector<std::string_view>& sentences) {
+  Bytes out;
+  for (std::string_view sentence : sentences) AppendSentence(out, WithChecksum(sentence));
+  return out;
+}
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const Bytes& bytes) {
+  const QString path = dir.filePath(name);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return {};
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+  return path;
+}
+
+QString TreeDifference(const CTreeNode& node, const QTreeWidgetItem& item) {
+  const QString expected = QString::fromLatin1(node.Text().data(), static_cast<qsizetype>(node.Text().size()));
+  if (item.text(0) != expected) return QStringLiteral("text '%1' instead of '%2'").arg(item.text(0), expected);
+  if (item.childCount() != static_cast<int>(node.Children().size()))
+    return QStringLiteral("%1 children under '%2' instead of %3")
+        .arg(item.childCount())
+        .arg(expected)
+        .arg(node.Children().size());
+  if (item.isExpanded() != node.Expand())
+    return QStringLiteral("'%1' %2").arg(expected, item.isExpanded() ? "expanded" : "collapsed");
+  for (int i = 0; i < item.childCount(); ++i) {
+    const QString difference = TreeDifference(node.Children()[static_cast<size_t>(i)], *item.child(i));
+    if (!difference.isEmpty()) return difference;
+  }
+  return {};
+}

@@ -1,0 +1,37 @@
+// What the shell's tests share: settings kept away from the user's, the
+// bundled sample, small logs written on the spot, and the record list read
+// independently of the windows.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "log/Framing.h"
+#include "log/RecordParser.h"
+
+class CTreeNode;
+class QTreeWidgetItem;
+
+// Points the user settings at a fresh temporary folder (kept for the run)
+// and sets the program's settings key.
+void UseTemporarySettings();
+
+QString SamplePath();
+
+// The records of a file, parsed without the shell.
+struct ParsedLog {
+  LogFileImage image;
+  RecordParser parser;
+};
+std::unique_ptr<ParsedLog> ParseFile(const QString& path);
+
+// A log of the given sentences, each with its checksum and CR LF.
+Bytes SentenceLog(const std::vector<std::string_view>& sentences);
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const Bytes& bytes);
+
+// Empty when the item shows the node exactly (same texts, order, children
+// and expansion); otherwise where they first differ.
+QString TreeDifference(const CTreeNode& node, const QTreeWidgetItem& item);
