@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -51,6 +52,9 @@ QString DraggedFile(const QMimeData* mime) {
 CMainFrame::CMainFrame(CQLXReaderDoc& doc, QWidget* parent)
     : QMainWindow(parent), doc_(doc), commands_(MakeFrameCommands(*this)) {
   setObjectName(QStringLiteral("mainFrame"));
+  // Until a placement is saved the window takes most of the screen, as a
+  // new top-level window does on the desktop this layout was drawn for.
+  resize(screen()->availableSize() * 3 / 4);
   splitter_ = new CListSplitter(this);
   list_ = new CQLXReaderView(doc_, splitter_);
   info_ = new CInfoView(doc_, splitter_);

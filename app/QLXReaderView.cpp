@@ -9,6 +9,23 @@
 #include "app/QLXReaderDoc.h"
 #include "app/TreeCtrlBinding.h"
 
+namespace {
+
+// The column widths are pixels, drawn for a small dialog font. A larger
+// desktop font would cut every time short, so the list steps its font down
+// until a time fits its column.
+QFont FontFittingTheTimes(QFont font) {
+  constexpr double kSmallestPointSize = 6.0;
+  constexpr int kCellPadding = 8;
+  const int room = RecordTableModel::kColumns[RecordTableModel::kTime].width - kCellPadding;
+  while (font.pointSizeF() > kSmallestPointSize &&
+         QFontMetrics(font).horizontalAdvance(QStringLiteral("00:00:00.000")) > room)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  return font;
+}
+
+}  // namespace
+
 CQLXReaderView::CQLXReaderView(CQLXReaderDoc& doc, QWidget* parent)
     : QTableView(parent), doc_(doc), model_(doc) {
   setObjectName(QStringLiteral("recordList"));
@@ -19,6 +36,7 @@ CQLXReaderView::CQLXReaderView(CQLXReaderDoc& doc, QWidget* parent)
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setWordWrap(false);
   setTabKeyNavigation(false);
+  setFont(FontFittingTheTimes(font()));
 
   // Every row has the same height, so the view finds any row by arithmetic
   // and never measures a cell it does not draw.

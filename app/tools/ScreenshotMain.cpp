@@ -7,6 +7,7 @@
 
 #include "app/MainFrame.h"
 #include "app/QLXReaderApp.h"
+#include "app/QLXReaderDoc.h"
 #include "app/QLXReaderView.h"
 #include "app/RecordTableModel.h"
 
@@ -36,10 +37,14 @@ int main(int argc, char* argv[]) {
   const QStringList args = QApplication::arguments();
   if (args.size() != 5) return Usage();
 
-  CQLXReaderApp reader;
-  reader.InitInstance({args[0], args[1]});
-  CMainFrame& frame = reader.MainFrame();
+  // The picture's size is set before the window first lays out, as a user's
+  // saved placement would be.
+  CQLXReaderApp::SetSettingsKey();
+  CQLXReaderDoc doc;
+  CMainFrame frame(doc);
   frame.resize(1280, 860);
+  frame.show();
+  frame.OpenFile(args[1]);
   QApplication::processEvents();
 
   CQLXReaderView& list = *frame.ListView();
