@@ -27,7 +27,7 @@ uint32_t ArmouredDeviceMessage(const SentenceRecord& record, uint8_t* bytes) {
 
 void MakeSentenceRecord(const uint8_t* bytes, uint32_t count, uint32_t time, SentenceRecord& record) {
   const uint32_t n = count < SentenceRecord::kCapacity - 1 ? count : SentenceRecord::kCapacity - 1;
-  std::memcpy(record.text, bytes, n);
+  if (n > 0) std::memcpy(record.text, bytes, n);
   record.text[n] = '\0';
   // A NUL inside the bytes ends the text, as it ends every use of it.
   record.length = static_cast<uint32_t>(std::strlen(record.text));

@@ -1,0 +1,20 @@
+// Arbitrary bytes through the sentence decoder in every mode, as the record
+// dispatcher hands them over.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "decode/N183Decoder.h"
+#include "decode/N2kDecoder.h"
+#include "decode/OutputTree.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::vector<uint8_t> bytes(data, data + size);
+  for (int mode : {DM_Summary, DM_Full, DM_Gateway}) {
+    CTreeNodeMFC root;
+    DecodeN183Record(bytes.data(), static_cast<uint32_t>(bytes.size()), root, mode, 0, nullptr);
+    std::string text;
+    RenderText(root, text, 9, 2, 0);
+  }
+  return 0;
+}
