@@ -41,7 +41,7 @@ void PutAisCommon(N2kFieldWriter& w, const AisPositionReport& r, uint32_t messag
 N2kData N2kSystemTime(uint8_t sid, N2kDateTime utc) {
   N2kFieldWriter w(8);
   w.PutRaw(0, 8, sid);
-  w.PutRaw(8, 4, 1);  // GPS
+  w.PutRaw(8, 4, 0);  // GPS
   w.PutRaw(16, 16, utc.days);
   w.PutUnsigned(32, 32, utc.seconds, 0.0001);
   return w.Take();
@@ -105,7 +105,7 @@ N2kData N2kWaterSpeed(uint8_t sid, const VesselState& s) {
   w.PutRaw(0, 8, sid);
   PutKnots(w, 8, s.stwKn);
   PutKnots(w, 24, s.sogKn);
-  w.PutRaw(40, 8, 1);  // paddle wheel
+  w.PutRaw(40, 8, 0);  // paddle wheel
   w.PutRaw(48, 4, 0);  // forward
   return w.Take();
 }
