@@ -10,7 +10,7 @@ constexpr AISFieldDefinition kAISFieldDefinitions[kAISFieldDefinitionCount] = {
     {2, 0, 0, 0, 1, "", "0-3", 0, "Repeat Indicator", "Times the message has been repeated by repeater stations; 3 = do not repeat"},
     {30, 0, 0, 0, 2, "", "MMSI, 9 digits", 0, "User ID", "Maritime mobile service identity of the sending station"},
     {4, 0, 0, 8, 3, "", "0-14, 15 = not defined", 0, "Navigational Status", "Under way using engine, at anchor, moored, aground and the other states of the vessel"},
-    {8, 8, 0, 14, 4, "Degrees/min", "-126 to +126, -128 = not available", 1, "ROT", "Rate of turn as 4.733 x square root of degrees per minute; +/-127 turning faster than 5 degrees per 30 s without a turn indicator"},
+    {8, 8, 0, 14, 4, "Degrees/min", "-127 to +127, -128 = not available", 1, "ROT", "Rate of turn as 4.733 x square root of degrees per minute; +/-127 turning faster than 5 degrees per 30 s without a turn indicator"},
     {10, 12, -1, 15, 5, "Knots", "0.0-102.2, 102.3 = not available", 0, "SOG", "Speed over ground in steps of 0.1 knot; 102.2 means 102.2 knots or more"},
     {1, 0, 0, 0, 6, "", "0-1", 0, "Position Accuracy", "1 = better than 10 m (differential), 0 = worse than 10 m"},
     {28, 2, -4, 10, 7, "Minutes", "+/-180 degrees, 181 = not available", 1, "Longitude", "Longitude in 1/10 000 minute; east positive"},
@@ -216,7 +216,7 @@ constexpr AISRange kAISRanges[kAISRangeCount] = {
     {1, 255, 0, 0},                       // draught, 0.1 m
     {1, 511, 0, 0},                       // bow and stern dimensions
     {1, 63, 0, 0},                        // port and starboard dimensions
-    {-126, 126, -128, 0},                 // rate of turn
+    {-127, 127, -128, 0},                 // rate of turn; +/-127 = turning fast, no turn indicator
     {0, 1022, 1023, 0},                   // SOG, 0.1 knot
     {0, 63, 60, 0},                       // time stamp
     {1, 9999, 0, 0},                      // year

@@ -134,7 +134,12 @@ TEST(AISFields, TellingDefinitionsAndRanges) {
   EXPECT_EQ(kAISRanges[byName("Longitude").rangeRow].maximum, 108000000);
   EXPECT_EQ(byName("ROT").isSigned, 1u);
   EXPECT_EQ(byName("ROT").conversionRow, 8u);
-  EXPECT_EQ(kAISRanges[byName("ROT").rangeRow].notAvailable, -128);
+  // +/-127 (turning faster than the sensor-less scale shows) must stay valid:
+  // the gateway gives it its own value, which an out-of-range status would hide.
+  const AISRange& rot = kAISRanges[byName("ROT").rangeRow];
+  EXPECT_EQ(rot.notAvailable, -128);
+  EXPECT_EQ(rot.minimum, -127);
+  EXPECT_EQ(rot.maximum, 127);
   EXPECT_EQ(byName("SOG").conversionRow, 12u);
   EXPECT_EQ(kAISRanges[byName("SOG").rangeRow].notAvailable, 1023);
   EXPECT_EQ(kAISRanges[byName("True Heading").rangeRow].notAvailable, 511);
