@@ -1,7 +1,8 @@
 // Fields of the sentences the gateway converts. Each sentence's fields are a
 // contiguous run in sentence-table order; field numbers count from the first
-// field after the address and skip fields that need no conversion (unit
-// letters, hemisphere and status fields are read through the row they serve).
+// field after the address and skip fields that need no row of their own: unit
+// letters, hemispheres and most status fields are read through the value
+// they qualify (unit field, validity field, or the span of the value's type).
 #include "gateway/RepositoryCatalogue.h"
 #include "library/N183Tables.h"
 
