@@ -145,8 +145,8 @@ N2kData N2kCogSogRapid(uint8_t sid, const VesselState& s) {
 }
 
 N2kData N2kGnssPosition(uint8_t sid, N2kDateTime utc, const VesselState& s, int satellitesUsed) {
-  // 43 fixed bytes, then one reference station of 4 bytes.
-  N2kFieldWriter w(47);
+  // 43 fixed bytes, then two reference stations of 4 bytes each.
+  N2kFieldWriter w(51);
   w.PutRaw(0, 8, sid);
   w.PutRaw(8, 16, utc.days);
   w.PutUnsigned(24, 32, utc.seconds, 0.0001);
@@ -162,10 +162,13 @@ N2kData N2kGnssPosition(uint8_t sid, N2kDateTime utc, const VesselState& s, int 
   w.PutSigned(272, 16, s.hdop, 0.01);
   w.PutSigned(288, 16, s.pdop, 0.01);
   w.PutSigned(304, 32, s.geoidSeparationM, 0.01);
-  w.PutRaw(336, 8, 1);
-  w.PutRaw(344, 4, 0);    // GPS station
-  w.PutRaw(348, 12, 120);  // station ID, as GGA reports it
+  w.PutRaw(336, 8, 2);
+  w.PutRaw(344, 4, 0);     // GPS station
+  w.PutRaw(348, 12, 120);  // the station GGA reports
   w.PutUnsigned(360, 16, s.correctionAgeS, 0.01);
+  w.PutRaw(376, 4, 3);     // GPS+SBAS station
+  w.PutRaw(380, 12, 131);
+  w.PutUnsigned(392, 16, s.correctionAgeS + 1.5, 0.01);
   return w.Take();
 }
 

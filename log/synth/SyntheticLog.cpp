@@ -57,10 +57,10 @@ class LogGenerator {
   void NextTenth(Bytes& out);
 
  private:
-  void GatewayTraffic(Bytes& out, uint64_t k, const CivilTime& utc, N2kDateTime n2kTime);
+  void GatewayTraffic(Bytes& out, uint64_t k, N2kDateTime n2kTime);
   void InstrumentSentences(Bytes& out, uint64_t k, const CivilTime& utc);
   void AisTraffic(Bytes& out, const CivilTime& utc);
-  void HoxExchange(Bytes& out, uint64_t k);
+  void HoxExchange(Bytes& out);
   void Reboot(Bytes& out);
 
   void SendN2k(Bytes& out, const N2kAddress& address, const N2kData& data);
@@ -104,21 +104,20 @@ void LogGenerator::NextTenth(Bytes& out) {
   if (silentTenths_ > 0)
     --silentTenths_;
   else
-    GatewayTraffic(out, k, utc, n2kTime);
+    GatewayTraffic(out, k, n2kTime);
   InstrumentSentences(out, k, utc);
   AisTraffic(out, utc);
-  if (k % kHoxPeriodTenths == kHoxPeriodTenths / 2) HoxExchange(out, k);
+  if (k % kHoxPeriodTenths == kHoxPeriodTenths / 2) HoxExchange(out);
 
   gatewayMs_ += VesselModel::kStepMs;
   device_.uptimeS = gatewayMs_ / 1000;
 }
 
-void LogGenerator::GatewayTraffic(Bytes& out, uint64_t k, const CivilTime& utc, N2kDateTime n2kTime) {
+void LogGenerator::GatewayTraffic(Bytes& out, uint64_t k, N2kDateTime n2kTime) {
   const VesselState& s = model_.State();
   const uint8_t fastSid = static_cast<uint8_t>(k % 253);
   const uint8_t secondSid = static_cast<uint8_t>((k / 10) % 253);
   const uint64_t phase = k % 10;
-  (void)utc;
 
   SendN2k(out, {129025, 2, kGnss}, N2kPositionRapid(s));
   SendN2k(out, {127250, 2, kCompass}, N2kVesselHeading(fastSid, s));
@@ -242,11 +241,10 @@ void LogGenerator::AisTraffic(Bytes& out, const CivilTime& utc) {
   }
 }
 
-void LogGenerator::HoxExchange(Bytes& out, uint64_t k) {
+void LogGenerator::HoxExchange(Bytes& out) {
   if (silentTenths_ > 0) return;
   const uint8_t id = kHoxQueries[nextQuery_];
   nextQuery_ = (nextQuery_ + 1) % std::size(kHoxQueries);
-  (void)k;
   SendFrame(out, HoxRequestBody(device_, id), MT_HoxCmd);
   if (faults_.HoxResponseFails())
     AppendKvtFrame(out, HoxErrorResponseBody(device_, id, kHoxCommandNotRecognised));

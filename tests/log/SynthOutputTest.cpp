@@ -2,6 +2,7 @@
 // field by field against the device-message library, qlx synth checks its
 // arguments, and the bundled sample is exactly what the script regenerates.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
