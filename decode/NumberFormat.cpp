@@ -75,7 +75,8 @@ std::string DateText(const RepositoryValue& value) {
   constexpr int64_t kDaysPerEra = 146097;
   constexpr int64_t kEpochShift = 719468;  // 1 March 0000 to 1 January 1970
   const int64_t outerEra = FloorDiv(copy.value, kDaysPerEra);
-  const int64_t shifted = copy.value - outerEra * kDaysPerEra + kEpochShift;
+  const int64_t remainder = copy.value % kDaysPerEra;
+  const int64_t shifted = (remainder < 0 ? remainder + kDaysPerEra : remainder) + kEpochShift;
   const int64_t era = outerEra + shifted / kDaysPerEra;
   const int64_t dayOfEra = shifted % kDaysPerEra;
   const int64_t yearOfEra =

@@ -37,12 +37,25 @@ constexpr const char* kStatusWords[] = {
 static_assert(std::size(kStatusWords) == VS_InvalidStatusAccess + 1);
 
 // The integer x 10^exponent brought to the target exponent, as Rescale would.
+// More than 16 decades apart it counts as 0: towards a coarser exponent such
+// an amount rounds to nothing, and towards a finer one no 64-bit value holds
+// it. Adding the integer unscaled would be wrong by as many decades.
 int64_t Scaled(int64_t integer, int exponent, int target) {
   RepositoryValue tmp;
   tmp.value = integer;
   tmp.exponent = static_cast<int8_t>(exponent);
-  Rescale(tmp, target);
+  if (Rescale(tmp, target) != 0) return 0;
   return tmp.value;
+}
+
+// Sums and products wrap at the edge of the range instead of being undefined,
+// as Rescale does.
+int64_t WrappingAdd(int64_t a, int64_t b) {
+  return static_cast<int64_t>(static_cast<uint64_t>(a) + static_cast<uint64_t>(b));
+}
+
+int64_t WrappingMultiply(int64_t a, int64_t b) {
+  return static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
 }
 
 }  // namespace
@@ -81,31 +94,31 @@ void MakeValue(RepositoryValue& v, int64_t integer, int exponent) {
 
 void AddScaled(RepositoryValue& v, int64_t integer, int exponent) {
   if (integer == 0) return;
-  v.value += Scaled(integer, exponent, v.exponent);
+  v.value = WrappingAdd(v.value, Scaled(integer, exponent, v.exponent));
 }
 
 void SubtractScaled(RepositoryValue& v, int64_t integer, int exponent) {
   if (integer == 0) return;
-  v.value -= Scaled(integer, exponent, v.exponent);
+  v.value = WrappingAdd(v.value, WrappingMultiply(Scaled(integer, exponent, v.exponent), -1));
 }
 
 void Add(RepositoryValue& v, const RepositoryValue& other) {
   if (other.value == 0) return;
-  v.value += Scaled(other.value, other.exponent, v.exponent);
+  v.value = WrappingAdd(v.value, Scaled(other.value, other.exponent, v.exponent));
 }
 
 void Subtract(RepositoryValue& v, const RepositoryValue& other) {
   if (other.value == 0) return;
-  v.value -= Scaled(other.value, other.exponent, v.exponent);
+  v.value = WrappingAdd(v.value, WrappingMultiply(Scaled(other.value, other.exponent, v.exponent), -1));
 }
 
 void Multiply(RepositoryValue& v, int64_t factor) {
-  if (factor != 1) v.value *= factor;
+  if (factor != 1) v.value = WrappingMultiply(v.value, factor);
 }
 
 void MultiplyDivide(RepositoryValue& v, int64_t factor, int64_t divisor) {
-  if (factor != 1) v.value *= factor;
-  if (divisor >= 2) v.value = (v.value + divisor / 2) / divisor;
+  if (factor != 1) v.value = WrappingMultiply(v.value, factor);
+  if (divisor >= 2) v.value = WrappingAdd(v.value, divisor / 2) / divisor;
 }
 
 const char* StatusName(uint32_t status) {

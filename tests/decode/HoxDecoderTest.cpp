@@ -101,8 +101,8 @@ TEST(ParseHox, RefusesLengthsOutsideTheDataAreaOrTheSuppliedBytes) {
   EXPECT_EQ(ParseHox(Bytes{0xA0, 11, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, m), kHoxWrongLength);
   EXPECT_EQ(ParseHox(Bytes{0xA1, 0}, m), kHoxWrongLength);
   // The length byte promises more than was handed over.
-  Bytes cut = LongFrame(0x10, 1, 7, 1, 0, Bytes(20, 1));
-  cut.resize(cut.size() - 5);
+  const Bytes full = LongFrame(0x10, 1, 7, 1, 0, Bytes(20, 1));
+  const Bytes cut(full.begin(), full.end() - 5);
   EXPECT_EQ(ParseHox(cut, m), kHoxWrongLength);
   EXPECT_EQ(ParseHox(Bytes{}, m), kHoxWrongLength);
   EXPECT_EQ(ParseHox(Bytes{0xA0}, m), kHoxWrongLength);
