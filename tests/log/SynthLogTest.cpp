@@ -132,9 +132,13 @@ TEST_F(SynthLogTest, N2kFramesAreWellFormedAndFitTheirBody) {
     EXPECT_EQ(CheckKvtLength(b.data(), static_cast<uint32_t>(b.size())), 0);
     seen.insert(Pgn(b));
     // Repeating groups: the count field sizes the data.
-    const auto d = b.subspan(countAt + 1);
-    if (Pgn(b) == 129029) EXPECT_EQ(d.size(), 43u + 4u * d[42]);
-    if (Pgn(b) == 129540) EXPECT_EQ(d.size(), 3u + 12u * d[2]);
+    const auto d = b.subspan(countAt + 1, b[countAt]);
+    if (Pgn(b) == 129029) {
+      EXPECT_EQ(d.size(), 43u + 4u * d[42]);
+    }
+    if (Pgn(b) == 129540) {
+      EXPECT_EQ(d.size(), 3u + 12u * d[2]);
+    }
   }
   EXPECT_EQ(seen, expected);
 }
