@@ -69,6 +69,25 @@ TEST(N2kConversionMap, FieldsFeedDatatypesOfTheSameScaling) {
   }
 }
 
+// With the null check on, a field of all ones reads "Not Available"; for a
+// one-bit flag that would hide every set flag.
+TEST(N2kConversionMap, NullCheckOnlyOnBitFieldsWithASpareTopValue) {
+  int on = 0;
+  for (const N2kConversionMapRow& row : kN2kConversionMap) {
+    if (!row.useNullCheck) continue;
+    ++on;
+    const DataDictionaryEntry& dd = kDataDictionary[FieldOf(row.pgn, row.fieldNumber)->dictionaryIndex];
+    SCOPED_TRACE(row.repositoryName);
+    EXPECT_TRUE(dd.dataType == 7 || dd.dataType == 8);
+    EXPECT_GE(dd.defaultSizeBits, 2u);
+  }
+  EXPECT_GT(on, 0);
+  int32_t first = 0;
+  int32_t count = 0;
+  ASSERT_EQ(FindConversionMapRows(129038, 5, first, count), 0);  // position accuracy, one bit
+  EXPECT_EQ(kN2kConversionMap[first].useNullCheck, 0u);
+}
+
 TEST(N2kConversionMap, PerPgnCountsAndTags) {
   const std::map<uint32_t, int> expected = {
       {126992, 3}, {127237, 2}, {127245, 2}, {127250, 4}, {127251, 1},  {127257, 3}, {127258, 1}, {127488, 2},
