@@ -17,16 +17,19 @@ void N2kFieldWriter::PutRaw(uint32_t bitOffset, uint32_t bitLength, uint64_t raw
 }
 
 void N2kFieldWriter::PutUnsigned(uint32_t bitOffset, uint32_t bitLength, double value, double resolution) {
-  // The top values of a field mean "not available", "out of range" and
-  // "reserved"; data stops below them.
-  const double highest = std::ldexp(1.0, static_cast<int>(bitLength)) - 3.0;
+  // The top three values of a field mean "reserved", "out of range" and
+  // "not available"; data stops below them.
+  const double highest = std::ldexp(1.0, static_cast<int>(bitLength)) - 4.0;
   const double raw = std::llround(value / resolution);
   PutRaw(bitOffset, bitLength, static_cast<uint64_t>(raw < 0 ? 0 : (raw > highest ? highest : raw)));
 }
 
 void N2kFieldWriter::PutSigned(uint32_t bitOffset, uint32_t bitLength, double value, double resolution) {
-  const double highest = std::ldexp(1.0, static_cast<int>(bitLength) - 1) - 3.0;
+  // Likewise below the largest positive value; the most negative one is
+  // left unused, as the published ranges do.
+  const double highest = std::ldexp(1.0, static_cast<int>(bitLength) - 1) - 4.0;
+  const double lowest = 1.0 - std::ldexp(1.0, static_cast<int>(bitLength) - 1);
   double raw = static_cast<double>(std::llround(value / resolution));
-  raw = raw < -highest ? -highest : (raw > highest ? highest : raw);
+  raw = raw < lowest ? lowest : (raw > highest ? highest : raw);
   PutRaw(bitOffset, bitLength, static_cast<uint64_t>(static_cast<int64_t>(raw)));
 }
