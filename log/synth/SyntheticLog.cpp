@@ -188,7 +188,7 @@ void LogGenerator::InstrumentSentences(Bytes& out, uint64_t k, const CivilTime& 
 }
 
 void LogGenerator::AisTraffic(Bytes& out, const CivilTime& utc) {
-  const uint32_t now = static_cast<uint32_t>(model_.State().elapsedMs);
+  const uint64_t now = model_.State().elapsedMs;
   for (AisTarget& t : model_.Targets()) {
     if (now >= t.nextReportMs) {
       t.nextReportMs = now + (t.classA ? kClassAReportMs : kClassBReportMs);
@@ -228,8 +228,11 @@ void LogGenerator::AisTraffic(Bytes& out, const CivilTime& utc) {
       d.toStern = t.toStern;
       d.toPort = t.toPort;
       d.toStarboard = t.toStarboard;
-      d.etaMonth = static_cast<uint8_t>(utc.month);
-      d.etaDay = static_cast<uint8_t>(utc.day < 28 ? utc.day + 1 : 1);
+      // Due tomorrow morning.
+      CivilTime eta{};
+      FileTimeToCivil(CivilToFileTime(utc) + 24 * 36000 * kTicksPerTenth, eta);
+      d.etaMonth = static_cast<uint8_t>(eta.month);
+      d.etaDay = static_cast<uint8_t>(eta.day);
       d.etaHour = 6;
       d.etaMinute = 30;
       d.draught = static_cast<uint8_t>(std::lround(t.draughtM * 10));

@@ -31,8 +31,8 @@ struct AisTarget {
   uint16_t toBow, toStern;
   uint8_t toPort, toStarboard;
   double draughtM;
-  uint32_t nextReportMs;
-  uint32_t nextStaticMs;
+  uint64_t nextReportMs;
+  uint64_t nextStaticMs;
 };
 
 struct VesselState {
