@@ -76,16 +76,4 @@ TEST(RepositoryCatalogue, LookupsRefuseIndicesPastTheTable) {
   EXPECT_STREQ(GetRepositoryName(140), "");
 }
 
-TEST(RepositoryCatalogue, SampleRowsCarryTheirDictionaryEntryAndSize) {
-  const RepositoryDatatype& latitude = kRepositoryDatatypes[RD_LatitudeWGS84];
-  EXPECT_EQ(latitude.dictionaryIndex, 201);
-  EXPECT_EQ(latitude.slotSize, 9);
-  const RepositoryDatatype& snr = kRepositoryDatatypes[RD_GNSS_SatSNR];
-  EXPECT_EQ(snr.instances, 18);
-  EXPECT_EQ(snr.totalSize, 18u * 3u * 2u);
-  const RepositoryDatatype& engines = kRepositoryDatatypes[RD_EngineSpeedRPM];
-  EXPECT_EQ(engines.dictionaryIndex, 128);
-  EXPECT_EQ(engines.instances, 3);
-}
-
 }  // namespace
