@@ -50,12 +50,11 @@ std::string FieldLine(const CTreeNode& node, const std::string& prefix) {
   return "<no line " + prefix + ">";
 }
 
-std::string Rendered(uint64_t raw, uint32_t code, int8_t exponent = 0, uint32_t model = 0) {
+std::string Rendered(uint64_t raw, uint32_t code) {
   RepositoryValue v;
   v.value = static_cast<int64_t>(raw);
-  v.exponent = exponent;
   v.resolutionFactor = 0;
-  return HoxValueText(v, code, model);
+  return HoxValueText(v, code, 0);
 }
 
 TEST(ParseHox, RefusesCommandsThatCarryNoDeviceMessage) {
