@@ -18,13 +18,13 @@ class LockKeyPanes : public QObject {
 
   explicit LockKeyPanes(QStatusBar& bar);
 
-  // Shows the states carried by a key event's X11 modifier bits.
-  void ShowModifierState(uint32_t x11Modifiers);
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Shows the states carried by a key event's X11 modifier bits.
+  void ShowModifierState(uint32_t x11Modifiers);
+
   QLabel* caps_;
   QLabel* num_;
 };
