@@ -1,0 +1,30 @@
+// The database image is little-endian whatever the host: entries are packed
+// and unpacked byte by byte, never through casts of the image bytes.
+#pragma once
+
+#include <cstdint>
+
+inline void StoreU16(uint8_t* p, uint16_t v) {
+  p[0] = static_cast<uint8_t>(v);
+  p[1] = static_cast<uint8_t>(v >> 8);
+}
+
+inline void StoreU32(uint8_t* p, uint32_t v) {
+  StoreU16(p, static_cast<uint16_t>(v));
+  StoreU16(p + 2, static_cast<uint16_t>(v >> 16));
+}
+
+inline void StoreU64(uint8_t* p, uint64_t v) {
+  StoreU32(p, static_cast<uint32_t>(v));
+  StoreU32(p + 4, static_cast<uint32_t>(v >> 32));
+}
+
+inline uint16_t LoadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+
+inline uint32_t LoadU32(const uint8_t* p) {
+  return static_cast<uint32_t>(LoadU16(p)) | (static_cast<uint32_t>(LoadU16(p + 2)) << 16);
+}
+
+inline uint64_t LoadU64(const uint8_t* p) {
+  return static_cast<uint64_t>(LoadU32(p)) | (static_cast<uint64_t>(LoadU32(p + 4)) << 32);
+}
