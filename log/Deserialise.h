@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "log/ByteBuffer.h"
@@ -40,6 +41,14 @@ class CPYL_Deserialise {
   }
   void Reset();
   bool InFrame() const { return inFrame_; }
+  // Neither inside a frame nor waiting for the byte after an escape.
+  bool Idle() const { return !inFrame_ && !escapePending_; }
+
+  // Takes the longest run of plain body bytes from p, as Feed would one by
+  // one: it stops before the escape byte, before `stop` (a byte an outer
+  // layer must see), and before the byte that would overflow the buffer.
+  // Returns 0 unless a frame is open with no escape pending.
+  inline size_t TakeRun(const uint8_t* p, size_t n, uint8_t stop);
 
  private:
   inline int32_t Store(uint8_t b);
@@ -83,6 +92,11 @@ class CN183_Deserialise {
     return c;
   }
   void Reset();
+  bool InSentence() const { return inSentence_; }
+
+  // Takes the longest run of plain sentence characters before the checksum
+  // field, as Feed would one by one; returns 0 in any other state.
+  inline size_t TakeRun(const uint8_t* p, size_t n);
 
  private:
   std::array<uint8_t, kCapacity> storage_{};
@@ -121,6 +135,48 @@ inline uint8_t HexDigitValue(uint8_t b) {
 }
 
 // ---- inline state machines: they run once per byte of a log ----
+
+// Characters stored and summed before the checksum field with no other effect.
+inline constexpr std::array<bool, 256> kPlainSentenceChar = [] {
+  std::array<bool, 256> t{};
+  for (int b = 0x20; b <= 0x7D; ++b) t[b] = b != '$' && b != '!' && b != '*';
+  return t;
+}();
+
+inline size_t CPYL_Deserialise::TakeRun(const uint8_t* p, size_t n, uint8_t stop) {
+  if (!inFrame_ || escapePending_) return 0;
+  const size_t room = buffer_.capacity - buffer_.length;
+  const size_t limit = n < room ? n : room;
+  uint8_t* out = buffer_.data + buffer_.length;
+  size_t i = 0;
+  while (i < limit) {
+    const uint8_t b = p[i];
+    if (b == escape_ || b == stop) break;
+    out[i++] = b;
+  }
+  buffer_.length += static_cast<uint32_t>(i);
+  consumed_ += static_cast<uint32_t>(i);
+  return i;
+}
+
+inline size_t CN183_Deserialise::TakeRun(const uint8_t* p, size_t n) {
+  if (!inSentence_ || checksumState_ != 0) return 0;
+  const size_t room = buffer_.capacity - buffer_.length;
+  const size_t limit = n < room ? n : room;
+  uint8_t* out = buffer_.data + buffer_.length;
+  uint8_t sum = computedChecksum_;
+  size_t i = 0;
+  while (i < limit) {
+    const uint8_t b = p[i];
+    if (!kPlainSentenceChar[b]) break;
+    sum ^= b;
+    out[i++] = b;
+  }
+  computedChecksum_ = sum;
+  buffer_.length += static_cast<uint32_t>(i);
+  consumed_ += static_cast<uint32_t>(i);
+  return i;
+}
 
 inline int32_t CPYL_Deserialise::Store(uint8_t b) {
   if (buffer_.length < buffer_.capacity) {

@@ -32,6 +32,10 @@ class RecordParser {
   static constexpr size_t kReservedRecords = 40000;
 
  private:
+  inline bool Step(uint8_t b);
+  // The bytes from p that no deserialiser treats specially in the present
+  // state, taken in one go; 0 when the next byte needs a full step.
+  inline size_t PlainRun(const uint8_t* p, size_t n);
   void Complete(uint32_t consumed, bool add, uint32_t type, uint32_t group, const uint8_t* data, size_t length);
   void FlushPending();
 
