@@ -1,0 +1,75 @@
+// The bundled sample's record list and the selection text of a few records
+// of each kind, reviewed once by hand and kept: any change to framing,
+// library or decoding that alters what an engineer sees shows up here.
+// scripts/update-golden rewrites the files after a deliberate change.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+namespace {
+
+const std::filesystem::path kSource(QLX_SOURCE_DIR);
+
+std::string Output(const std::string& args) {
+  const std::string command = std::string("'") + QLX_BINARY + "' " + args;
+  std::string out;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return out;
+  std::array<char, 65536> buffer;
+  size_t n;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
+  ::pclose(pipe);
+  return out;
+}
+
+std::string Read(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Equality, reported as the first line that differs rather than two
+// megabyte-long strings.
+void ExpectSameText(const std::string& actual, const std::string& expected) {
+  if (actual == expected) return;
+  std::istringstream a(actual), e(expected);
+  std::string la, le;
+  for (size_t line = 1;; ++line) {
+    const bool moreA = static_cast<bool>(std::getline(a, la));
+    const bool moreE = static_cast<bool>(std::getline(e, le));
+    if (!moreA && !moreE) break;
+    if (la != le || moreA != moreE) {
+      ADD_FAILURE() << "line " << line << "\n  actual:   " << (moreA ? la : "<end>")
+                    << "\n  expected: " << (moreE ? le : "<end>");
+      return;
+    }
+  }
+  ADD_FAILURE() << "texts differ in their line ends";
+}
+
+TEST(Golden, SampleRecordList) {
+  const std::string sample = (kSource / "samples" / "sample.qlx").string();
+  ExpectSameText(Output("list '" + sample + "'"), Read(kSource / "tests" / "golden" / "sample.list"));
+}
+
+TEST(Golden, SampleSelections) {
+  const std::string sample = (kSource / "samples" / "sample.qlx").string();
+  const std::regex name("sample-show-([0-9]+)\\.txt");
+  size_t checked = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(kSource / "tests" / "golden")) {
+    std::smatch m;
+    const std::string file = entry.path().filename().string();
+    if (!std::regex_match(file, m, name)) continue;
+    SCOPED_TRACE(file);
+    ExpectSameText(Output("show '" + sample + "' " + m[1].str()), Read(entry.path()));
+    ++checked;
+  }
+  EXPECT_GE(checked, 8u) << "the kept selections are missing";
+}
+
+}  // namespace
