@@ -1,0 +1,155 @@
+// "qlx db tree", "qlx db image" and "qlx db check": the gateway conversion
+// database as the builder makes it, its image bytes, and what the gateway's
+// reader makes of an image file.
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "cli/Command.h"
+#include "decode/OutputTree.h"
+#include "library/DBBuilder.h"
+#include "library/DBImageView.h"
+
+namespace {
+
+// Far beyond any image the builder writes, small enough to read whole.
+constexpr std::streamoff kLargestImageFile = 1 << 20;
+
+struct DatabaseOptions {
+  std::string word;  // "Std", "AIS" or "" for the full database
+  std::string out;
+  bool time = false;
+};
+
+bool SelectionWord(const std::string& name, std::string& word) {
+  if (name == "Std" || name == "AIS") {
+    word = name;
+    return true;
+  }
+  if (name == "Full") {
+    word.clear();
+    return true;
+  }
+  return false;
+}
+
+// Returns an empty text on success, else what was wrong.
+std::string ParseOptions(const CommandArgs& args, bool allowOut, bool allowTime, DatabaseOptions& options) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (arg == "--select" && hasValue) {
+      if (!SelectionWord(args[++i], options.word)) return "--select takes Std, AIS or Full, not '" + args[i] + "'";
+    } else if (arg == "--out" && hasValue && allowOut) {
+      options.out = args[++i];
+    } else if (arg == "--time" && allowTime) {
+      options.time = true;
+    } else {
+      return "unexpected argument '" + arg + "'";
+    }
+  }
+  return "";
+}
+
+// Builds the selection; an error from the builder becomes a message.
+bool Build(CDBBuilder& builder, const DatabaseOptions& options, double& milliseconds) {
+  const auto start = std::chrono::steady_clock::now();
+  try {
+    builder.SelectDatabase(options.word);
+  } catch (const std::exception& error) {
+    Fail(std::string("database build failed: ") + error.what());
+    return false;
+  }
+  milliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  return true;
+}
+
+int PrintTree(const CommandArgs& args) {
+  DatabaseOptions options;
+  const std::string problem = ParseOptions(args, false, true, options);
+  if (!problem.empty()) return Fail(problem);
+  CDBBuilder builder;
+  double milliseconds = 0;
+  if (!Build(builder, options, milliseconds)) return kExitBadInput;
+  CTreeNode root;
+  builder.GetRoot().DumpTree(root);
+  std::string text;
+  RenderText(root, text, 9, 2, 0);
+  for (char c : text) {
+    if (c != '\r') std::putchar(c);
+  }
+  if (options.time) {
+    uint32_t size = 0;
+    builder.GetImage(size);
+    std::fprintf(stderr, "built in %.3f ms, image %u bytes\n", milliseconds, size);
+  }
+  return 0;
+}
+
+int WriteImage(const CommandArgs& args) {
+  DatabaseOptions options;
+  const std::string problem = ParseOptions(args, true, false, options);
+  if (!problem.empty()) return Fail(problem);
+  if (options.out.empty()) return Fail("'db image' needs --out FILE");
+  CDBBuilder builder;
+  double milliseconds = 0;
+  if (!Build(builder, options, milliseconds)) return kExitBadInput;
+  uint32_t size = 0;
+  const uint8_t* image = builder.GetImage(size);
+  std::ofstream file(options.out, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(image), size);
+  file.close();
+  if (!file) return Fail(options.out + ": cannot write the image");
+  std::printf("%s: %u bytes\n", options.out.c_str(), size);
+  return 0;
+}
+
+int CheckImage(const CommandArgs& args) {
+  if (args.size() != 1) return Fail("'db check' takes one image file");
+  std::ifstream file(args[0], std::ios::binary);
+  if (!file) return Fail(args[0] + ": cannot open");
+  file.seekg(0, std::ios::end);
+  const std::streamoff length = file.tellg();
+  if (length < 0 || length > kLargestImageFile) return Fail(args[0] + ": not an image: larger than 1 MiB");
+  file.seekg(0);
+  std::vector<uint8_t> bytes(static_cast<size_t>(length));
+  file.read(reinterpret_cast<char*>(bytes.data()), length);
+  if (!file) return Fail(args[0] + ": cannot read");
+
+  DatabaseImageView view;
+  const uint32_t result = OpenDatabaseImage(view, bytes.data(), bytes.size());
+  if (result != kDBImageOpened) {
+    char code[16];
+    std::snprintf(code, sizeof code, "0x%08X", result);
+    return Fail(args[0] + ": refused with " + code + ": " + DatabaseImageErrorText(result));
+  }
+  std::printf("%s: %zu bytes\n", args[0].c_str(), bytes.size());
+  for (const DatabaseImageSection& section : view.sections) {
+    std::printf("section 0x%08X  entry size %2u  count %u\n", section.id, section.entrySize, section.count);
+  }
+  return 0;
+}
+
+const CommandRegistration kTree{{"db tree", "qlx db tree [--select Std|AIS|Full] [--time]",
+                                 "build a gateway database and print its tree",
+                                 "Builds the selected database (Full when --select is not given) from the\n"
+                                 "library and prints the database tree: lists, messages and fields with\n"
+                                 "their numbering. --time reports the build time and image size on stderr.",
+                                 &PrintTree}};
+
+const CommandRegistration kImage{{"db image", "qlx db image [--select Std|AIS|Full] --out FILE",
+                                  "write a gateway database image",
+                                  "Builds the selected database (Full when --select is not given) and\n"
+                                  "writes its image bytes to FILE.",
+                                  &WriteImage}};
+
+const CommandRegistration kCheck{{"db check", "qlx db check FILE", "open a gateway database image as the gateway does",
+                                  "Opens the image with the gateway's reader and prints each list section's\n"
+                                  "id, entry size and count, or the code the reader refused it with\n"
+                                  "(exit status 2).",
+                                  &CheckImage}};
+
+}  // namespace
