@@ -83,9 +83,12 @@ void MeasureDecode(const RecordParser& parser, const std::filesystem::path& log,
     }
   }
 
-  for (int k = 0; k < kKinds; ++k)
-    std::printf("summary %-5s       %11.0f decodes/s (%zu records of %zu)\n", kKindNames[k],
-                DecodeRate(parser, rows[k], DL_Summary), rows[k].size(), counts[k]);
+  double summary[kKinds];
+  for (int k = 0; k < kKinds; ++k) {
+    summary[k] = DecodeRate(parser, rows[k], DL_Summary);
+    std::printf("summary %-5s       %11.0f decodes/s (%zu records of %zu)\n", kKindNames[k], summary[k],
+                rows[k].size(), counts[k]);
+  }
   std::vector<size_t> mixed;
   for (size_t i = 0; i < parser.Count(); i += parser.Count() / 100000 + 1) mixed.push_back(i);
   std::printf("full decode         %11.0f decodes/s (every kind, %zu records)\n", DecodeRate(parser, mixed, DL_Full),
@@ -98,7 +101,7 @@ void MeasureDecode(const RecordParser& parser, const std::filesystem::path& log,
     std::printf("largest N2K         %.1f us per full decode (record %zu, %zu bytes: %.24s)\n", 1e6 / rate,
                 largest + 1, largestBytes, context.text.c_str());
     std::printf("target              summary N2K >= 1000000/s: %s; largest PGN < 50 us: %s\n",
-                DecodeRate(parser, rows[kN2k], DL_Summary) >= 1e6 ? "met" : "MISSED",
+                summary[kN2k] >= 1e6 ? "met" : "MISSED",
                 1e6 / rate < 50 ? "met" : "MISSED");
   }
 

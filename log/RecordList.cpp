@@ -1,41 +1,34 @@
 #include "log/RecordList.h"
 
+#include <cstring>
 #include <stdexcept>
 
 void RecordList::Clear() {
-  // The first block is kept: re-parsing small logs then allocates nothing.
-  if (blocks_.size() > 1) blocks_.resize(1);
-  count_ = 0;
-  bytes_.clear();
+  index_.Clear();
+  bytes_.Clear();
 }
 
 void RecordList::Reserve(size_t records, size_t bytes) {
-  const size_t blocksNeeded = (count_ + records + kBlockSize - 1) >> kBlockShift;
-  while (blocks_.size() < blocksNeeded) blocks_.push_back(std::make_unique_for_overwrite<IndexEntry[]>(kBlockSize));
-  bytes_.reserve(bytes_.size() + bytes);
+  index_.Reserve(index_.Size() + records * sizeof(IndexEntry));
+  bytes_.Reserve(bytes_.Size() + bytes);
 }
 
 void RecordList::Append(uint64_t time, uint32_t type, uint32_t group, const uint8_t* data, size_t length) {
-  if ((count_ >> kBlockShift) == blocks_.size())
-    blocks_.push_back(std::make_unique_for_overwrite<IndexEntry[]>(kBlockSize));
-  IndexEntry& e = blocks_[count_ >> kBlockShift][count_ & (kBlockSize - 1)];
-  e.time = time;
-  e.offset = bytes_.size();
-  e.length = static_cast<uint32_t>(length);
-  e.type = static_cast<uint16_t>(type);
-  e.group = static_cast<uint16_t>(group);
-  bytes_.insert(bytes_.end(), data, data + length);
-  ++count_;
+  const IndexEntry entry{time, bytes_.Size(), static_cast<uint32_t>(length), static_cast<uint16_t>(type),
+                         static_cast<uint16_t>(group)};
+  std::memcpy(index_.Extend(sizeof entry), &entry, sizeof entry);
+  if (length > 0) std::memcpy(bytes_.Extend(length), data, length);
 }
 
 Record RecordList::At(size_t index) const {
-  if (index >= count_) throw std::out_of_range("record index out of range");
-  const IndexEntry& e = blocks_[index >> kBlockShift][index & (kBlockSize - 1)];
+  if (index >= Count()) throw std::out_of_range("record index out of range");
+  IndexEntry e;
+  std::memcpy(&e, index_.Data() + index * sizeof(IndexEntry), sizeof e);
   Record r;
   r.time = e.time;
   r.type = e.type;
   r.group = e.group;
   r.colour = MessageTypeColour(e.type);
-  r.data = std::span<const uint8_t>(bytes_.data() + e.offset, e.length);
+  r.data = std::span<const uint8_t>(bytes_.Data() + e.offset, e.length);
   return r;
 }

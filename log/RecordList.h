@@ -1,15 +1,12 @@
 // The records of a log in file order. Logs of hundreds of megabytes hold tens
 // of millions of records, so a record costs one 24-byte index entry and its
-// bytes in one shared store: no allocation per record. The index grows in
-// fixed blocks, so it never reallocates (and never briefly doubles) while a
-// large file is parsed.
+// bytes in one shared store: no allocation per record.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
-#include <vector>
 
+#include "log/PageBuffer.h"
 #include "log/Record.h"
 
 class RecordList {
@@ -24,20 +21,16 @@ class RecordList {
   static_assert(sizeof(IndexEntry) == 24);
 
   void Clear();
-  // Room for at least this many more records and bytes without reallocating.
+  // Room for at least this many more records and bytes without growing.
   void Reserve(size_t records, size_t bytes);
   void Append(uint64_t time, uint32_t type, uint32_t group, const uint8_t* data, size_t length);
 
-  size_t Count() const { return count_; }
+  size_t Count() const { return index_.Size() / sizeof(IndexEntry); }
   // Throws std::out_of_range for an index at or beyond Count().
   Record At(size_t index) const;
-  size_t ByteCount() const { return bytes_.size(); }
+  size_t ByteCount() const { return bytes_.Size(); }
 
  private:
-  static constexpr size_t kBlockShift = 16;
-  static constexpr size_t kBlockSize = size_t{1} << kBlockShift;
-
-  std::vector<std::unique_ptr<IndexEntry[]>> blocks_;
-  size_t count_ = 0;
-  std::vector<uint8_t> bytes_;
+  PageBuffer index_;
+  PageBuffer bytes_;
 };

@@ -132,13 +132,12 @@ int32_t LogFileImage::Load(const char* path, uint64_t sizeLimit) {
     // A directory or an unseekable stream has no size to load.
     return size < 0 ? kCannotOpen : kEmptyOrTooLarge;
   }
-  data_ = std::make_unique_for_overwrite<uint8_t[]>(static_cast<size_t>(size));
-  length_ = static_cast<uint32_t>(std::fread(data_.get(), 1, static_cast<size_t>(size), f));
+  const size_t wanted = static_cast<size_t>(size);
+  data_.Reserve(wanted);
+  const size_t read = std::fread(data_.Extend(wanted), 1, wanted, f);
+  data_.Shrink(read);
   std::fclose(f);
   return 0;
 }
 
-void LogFileImage::Clear() {
-  data_.reset();
-  length_ = 0;
-}
+void LogFileImage::Clear() { data_.Clear(); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "log/Deserialise.h"
+#include "log/PageBuffer.h"
 #include "log/RecordList.h"
 
 class RecordParser {
@@ -58,10 +59,9 @@ class LogFileImage {
   int32_t Load(const char* path, uint64_t sizeLimit = kSizeLimit);
   void Clear();
 
-  const uint8_t* Data() const { return data_.get(); }
-  uint32_t Length() const { return length_; }
+  const uint8_t* Data() const { return data_.Data(); }
+  uint32_t Length() const { return static_cast<uint32_t>(data_.Size()); }
 
  private:
-  std::unique_ptr<uint8_t[]> data_;
-  uint32_t length_ = 0;
+  PageBuffer data_;
 };
