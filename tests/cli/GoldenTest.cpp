@@ -4,29 +4,19 @@
 // scripts/update-golden rewrites the files after a deliberate change.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
 
+#include "tests/QlxProgram.h"
+
 namespace {
 
 const std::filesystem::path kSource(QLX_SOURCE_DIR);
 
-std::string Output(const std::string& args) {
-  const std::string command = std::string("'") + QLX_BINARY + "' " + args;
-  std::string out;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  std::array<char, 65536> buffer;
-  size_t n;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-  ::pclose(pipe);
-  return out;
-}
+std::string Output(const std::string& args) { return RunQlx(args).out; }
 
 std::string Read(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

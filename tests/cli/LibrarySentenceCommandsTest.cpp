@@ -1,32 +1,19 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
 
-namespace {
+#include "tests/QlxProgram.h"
 
-struct QlxResult {
-  int status = -1;
-  std::string out;
-};
+namespace {
 
 enum class Stream { kOut, kErr };
 
-// Runs qlx with the arguments and collects one of its two output streams.
+// One of the two output streams of qlx, in `out`.
 QlxResult Qlx(const std::string& arguments, Stream stream = Stream::kOut) {
-  QlxResult run;
-  const char* redirect = stream == Stream::kOut ? " 2>/dev/null" : " 2>&1 1>/dev/null";
-  const std::string command = std::string(QLX_BINARY) + " " + arguments + redirect;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  QlxResult run = RunQlx(arguments);
+  if (stream == Stream::kErr) run.out = run.err;
   return run;
 }
 

@@ -1,26 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
+
+#include "tests/QlxProgram.h"
 
 namespace {
 
-struct QlxResult {
-  int status;
-  std::string out;
-};
-
+// Both streams together, as a terminal shows them.
 QlxResult Qlx(const std::string& args) {
-  const std::string command = std::string(QLX_BINARY) + " " + args + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  QlxResult run{-1, ""};
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n = 0;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  QlxResult run = RunQlx(args);
+  run.out += run.err;
   return run;
 }
 

@@ -2,10 +2,7 @@
 // field by field against the device-message library, qlx synth checks its
 // arguments, and the bundled sample is exactly what the script regenerates.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,6 +11,7 @@
 #include "decode/HoxDecoder.h"
 #include "decode/OutputTree.h"
 #include "log/synth/HoxMessages.h"
+#include "tests/QlxProgram.h"
 
 namespace {
 
@@ -38,11 +36,7 @@ TEST(SynthHox, ResponsesFillEveryFieldOfTheirDefinition) {
   EXPECT_NE(Decode(HoxResponseBody(device, kHoxPortBaudConfig)).find("38400"), std::string::npos);
 }
 
-int RunQlx(const std::string& arguments) {
-  const std::string command = std::string(QLX_BINARY) + " " + arguments + " >/dev/null 2>&1";
-  const int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+int QlxStatus(const std::string& arguments) { return RunQlx(arguments).status; }
 
 std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -51,17 +45,17 @@ std::string ReadFile(const std::filesystem::path& path) {
 
 TEST(SynthCommand, BadArgumentsExitWithStatusTwo) {
   const std::string out = (std::filesystem::temp_directory_path() / "synth-args.qlx").string();
-  EXPECT_EQ(RunQlx("synth"), 2);
-  EXPECT_EQ(RunQlx("synth --minutes 1"), 2);
-  EXPECT_EQ(RunQlx("synth --out " + out + " --minutes 0"), 2);
-  EXPECT_EQ(RunQlx("synth --out " + out + " --minutes x"), 2);
-  EXPECT_EQ(RunQlx("synth --out " + out + " --bytes 999"), 2);
-  EXPECT_EQ(RunQlx("synth --out " + out + " --minutes 1 --bytes 5000"), 2);
-  EXPECT_EQ(RunQlx("synth --out " + out + " --seed -1"), 2);
-  EXPECT_EQ(RunQlx("synth --out " + out + " --start 2026-13-01T00:00:00"), 2);
-  EXPECT_EQ(RunQlx("synth --out " + out + " --colour red"), 2);
-  EXPECT_EQ(RunQlx("synth --out /nonexistent-dir/x.qlx"), 2);
-  EXPECT_EQ(RunQlx("synth --out " + out + " --bytes 20000 --seed 3"), 0);
+  EXPECT_EQ(QlxStatus("synth"), 2);
+  EXPECT_EQ(QlxStatus("synth --minutes 1"), 2);
+  EXPECT_EQ(QlxStatus("synth --out " + out + " --minutes 0"), 2);
+  EXPECT_EQ(QlxStatus("synth --out " + out + " --minutes x"), 2);
+  EXPECT_EQ(QlxStatus("synth --out " + out + " --bytes 999"), 2);
+  EXPECT_EQ(QlxStatus("synth --out " + out + " --minutes 1 --bytes 5000"), 2);
+  EXPECT_EQ(QlxStatus("synth --out " + out + " --seed -1"), 2);
+  EXPECT_EQ(QlxStatus("synth --out " + out + " --start 2026-13-01T00:00:00"), 2);
+  EXPECT_EQ(QlxStatus("synth --out " + out + " --colour red"), 2);
+  EXPECT_EQ(QlxStatus("synth --out /nonexistent-dir/x.qlx"), 2);
+  EXPECT_EQ(QlxStatus("synth --out " + out + " --bytes 20000 --seed 3"), 0);
   const std::string written = ReadFile(out);
   EXPECT_LE(written.size(), 20000u);
   EXPECT_GT(written.size(), 15000u);
@@ -75,7 +69,7 @@ TEST(SynthSample, BundledSampleIsWhatTheScriptRegenerates) {
   const std::string arguments = "--minutes 2 --seed 1 --start 2026-06-14T09:30:00";
   ASSERT_NE(script.find(arguments), std::string::npos) << "scripts/make-sample changed its command";
   const std::string out = (std::filesystem::temp_directory_path() / "synth-sample.qlx").string();
-  ASSERT_EQ(RunQlx("synth --out " + out + " " + arguments), 0);
+  ASSERT_EQ(QlxStatus("synth --out " + out + " " + arguments), 0);
   const std::string bundled = ReadFile(sample);
   EXPECT_LE(bundled.size(), 1000000u);
   EXPECT_TRUE(ReadFile(out) == bundled) << "samples/sample.qlx is out of date: run scripts/make-sample";
