@@ -135,12 +135,6 @@ TEST(DBComponent, FindChildAndFindByKey) {
   EXPECT_EQ(root->FindByKey(4, 1, "N183Rx"), nullptr);
 }
 
-TEST(DBComponent, SerialNumbersCountEveryNodeMade) {
-  const CDBNodePtr a = Leaf(1);
-  const CDBNodePtr b = Leaf(1);
-  EXPECT_EQ(b->GetSerial(), a->GetSerial() + 1);
-}
-
 TEST(DBComponent, WriteToImageCountsNothingForAnUnhandledSection) {
   auto list = Composite(0);
   list->AddChild(Leaf(1));

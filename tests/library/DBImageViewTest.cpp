@@ -239,10 +239,4 @@ TEST(DBImageView, CorruptedImagesNeverHandOutEntriesOutsideTheirBytes) {
   EXPECT_GT(opened, 1000);
 }
 
-TEST(DBImageView, ErrorCodesHaveTheirOwnTexts) {
-  EXPECT_STRNE(DatabaseImageErrorText(kDBImageWrongRoot), DatabaseImageErrorText(kDBImageMissingSection));
-  EXPECT_STRNE(DatabaseImageErrorText(kDBImageEntrySizeMismatch), DatabaseImageErrorText(kDBImageMissingSection));
-  EXPECT_STREQ(DatabaseImageErrorText(0x1234), "unknown result code");
-}
-
 }  // namespace
