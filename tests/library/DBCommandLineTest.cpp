@@ -3,60 +3,43 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
+
+#include "tests/QlxProgram.h"
 
 namespace {
-
-struct QlxResult {
-  int status;
-  std::string out;
-};
-
-QlxResult Qlx(const std::string& args) {
-  const std::string command = std::string(QLX_BINARY) + " " + args + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  QlxResult run{-1, ""};
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n = 0;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
 
 std::string TempPath(const char* name) {
   return (testing::TempDir() + "qlx-db-" + std::to_string(getpid()) + "-") + name;
 }
 
 TEST(DatabaseCommands, TreeStartsWithTheDatabaseNameAndItsLists) {
-  const QlxResult run = Qlx("db tree --select Std");
+  const QlxResult run = RunQlx("db tree --select Std");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.rfind("Torvanode Std Database\n  NMEA 0183 Sentences N183Rx\n    -Enabled: Yes\n", 0), 0u);
   EXPECT_NE(run.out.find("\n  NMEA 2000 PGNs N2KTx\n"), std::string::npos);
   EXPECT_NE(run.out.find("\n    127245:Rudder\n"), std::string::npos);
   EXPECT_EQ(run.out.find('\r'), std::string::npos);
-  EXPECT_EQ(Qlx("db tree").out.rfind("Torvanode  Database\n", 0), 0u);
+  EXPECT_EQ(RunQlx("db tree").out.rfind("Torvanode  Database\n", 0), 0u);
 }
 
 TEST(DatabaseCommands, BadSelectionsAreUsageErrors) {
   for (const char* args : {"db tree --select std", "db tree --select", "db image --select AIS", "db check"}) {
-    const QlxResult run = Qlx(args);
+    const QlxResult run = RunQlx(args);
     EXPECT_EQ(run.status, 2) << args;
-    EXPECT_EQ(run.out.rfind("qlx: ", 0), 0u) << args;
+    EXPECT_EQ(run.err.rfind("qlx: ", 0), 0u) << args;
+    EXPECT_EQ(run.out, "") << args;
   }
 }
 
 TEST(DatabaseCommands, AnImageWrittenIsAnImageTheCheckAccepts) {
   const std::string path = TempPath("ais.bin");
-  const QlxResult written = Qlx("db image --select AIS --out " + path);
+  const QlxResult written = RunQlx("db image --select AIS --out " + path);
   ASSERT_EQ(written.status, 0) << written.out;
   std::ifstream file(path, std::ios::binary | std::ios::ate);
   const std::streamoff size = file.tellg();
   EXPECT_EQ(written.out, path + ": " + std::to_string(size) + " bytes\n");
 
-  const QlxResult checked = Qlx("db check " + path);
+  const QlxResult checked = RunQlx("db check " + path);
   EXPECT_EQ(checked.status, 0) << checked.out;
   EXPECT_NE(checked.out.find("\nsection 0x00010500  entry size 20  count "), std::string::npos);
   EXPECT_NE(checked.out.find("\nsection 0x00010801  entry size 12  count "), std::string::npos);
@@ -66,11 +49,11 @@ TEST(DatabaseCommands, AnImageWrittenIsAnImageTheCheckAccepts) {
 TEST(DatabaseCommands, CheckReportsTheReadersRefusal) {
   const std::string path = TempPath("text.bin");
   std::ofstream(path) << "$GPGGA,not a database image at all\r\n";
-  const QlxResult run = Qlx("db check " + path);
+  const QlxResult run = RunQlx("db check " + path);
   EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.out.find("refused with 0xFFFFFD5A: not a database image"), std::string::npos) << run.out;
+  EXPECT_NE(run.err.find("refused with 0xFFFFFD5A: not a database image"), std::string::npos) << run.err;
   std::remove(path.c_str());
-  EXPECT_EQ(Qlx("db check " + path).status, 2);
+  EXPECT_EQ(RunQlx("db check " + path).status, 2);
 }
 
 }  // namespace
