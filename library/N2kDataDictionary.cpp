@@ -119,7 +119,7 @@ const DataDictionaryEntry kDataDictionary[kDataDictionaryCount] = {
     {1, -4, 0, 15, 0, 2, 0, "Rudder Limit", "Maximum rudder angle the autopilot may command", 112, 112, "Radian", "Radians", "Rad", 20, "", "0 to 2Pi rad", "1x10E-4 rad", "", 42},
     {1, -4, 0, 15, 0, 2, 0, "Heading to Steer", "Heading the autopilot is steering to", 113, 113, "Radian", "Radians", "Rad", 20, "", "0 to 2Pi rad", "1x10E-4 rad", "", 42},
     {1, -2, 0, 12, 0, 4, 0, "Cross Track Error", "Distance off the intended track, positive when the track lies to starboard", 114, 114, "Metre", "Metres", "m", 8, "", "+/- 21,474,836.47 m", "1x10E-2 m", "", 34},
-    {1, 0, 0, 15, 0, 2, 0, "Distance, metres, short", "Short distance in whole metres, e.g. turn radius or track limit", 115, 115, "Metre", "Metres", "m", 8, "", "0 to 65,532 m", "1 m", "", 42},
+    {1, 0, 0, 10, 0, 2, 0, "Distance, metres, short", "Short signed distance in whole metres, e.g. turn radius or track limit", 115, 115, "Metre", "Metres", "m", 8, "", "+/- 32,764 m", "1 m", "", 42},
     {1, 0, 0, 7, 2, 0, 0, "Direction Reference", "Whether a direction is true or magnetic", 117, 116, "", "", "", 0, "", "0 to 2", "1", "", 52},
     {1, -4, 0, 15, 0, 2, 0, "Heading Sensor Reading", "Heading as read from the sensor, before deviation and variation", 118, 117, "Radian", "Radians", "Rad", 20, "", "0 to 2Pi rad", "1x10E-4 rad", "", 42},
     {1, 0, 0, 7, 2, 0, 0, "Calculation Type", "Whether a bearing or distance is computed along the great circle or the rhumb line", 119, 118, "", "", "", 0, "", "0 to 1", "1", "", 52},

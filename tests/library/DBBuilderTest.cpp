@@ -398,10 +398,11 @@ TEST(DBBuilder, RudderInstancesAndTransmitFillers) {
   EXPECT_EQ(filler.GetMapRow(), nullptr);
 
   // Heading/track control: fillers for its signed fields without rows, the
-  // commanded rudder angle (9) and the rate of turn order (15).
+  // commanded rudder angle (9), the radius of turn (14), the rate of turn
+  // (15) and the off-track limit (16).
   const CDBN2KPGN* control = PgnNode(builder, "N2KTx", 127237);
   ASSERT_NE(control, nullptr);
-  EXPECT_EQ(FieldNumbers(*control), (std::vector<int>{9, 10, 10, 15}));
+  EXPECT_EQ(FieldNumbers(*control), (std::vector<int>{9, 10, 10, 14, 15, 16}));
   EXPECT_EQ(FieldNumbers(*PgnNode(builder, "N2KRx", 127237)), (std::vector<int>{10, 10}));
 }
 
