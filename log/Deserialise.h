@@ -40,6 +40,7 @@ class CPYL_Deserialise {
     return c;
   }
   void Reset();
+  uint32_t Consumed() const { return consumed_; }
   bool InFrame() const { return inFrame_; }
   // Neither inside a frame nor waiting for the byte after an escape.
   bool Idle() const { return !inFrame_ && !escapePending_; }
@@ -92,6 +93,7 @@ class CN183_Deserialise {
     return c;
   }
   void Reset();
+  uint32_t Consumed() const { return consumed_; }
   bool InSentence() const { return inSentence_; }
 
   // Takes the longest run of plain sentence characters before the checksum

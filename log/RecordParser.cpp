@@ -1,6 +1,8 @@
 #include "log/RecordParser.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -111,8 +113,22 @@ void RecordParser::Complete(uint32_t consumed, bool add, uint32_t type, uint32_t
   // those bytes twice.
   if (consumed != 0) pending_.resize(consumed <= pending_.size() ? pending_.size() - consumed : 0);
   if (!add) return;
-  FlushPending();
+  // A tag can complete inside a frame or sentence that is still open. The
+  // bytes that unit has taken so far stay pending: they are trimmed when it
+  // completes, or shown as unrecognised data when it is abandoned, but never
+  // shown twice.
+  const size_t held = std::min(OpenUnitBytes(), pending_.size());
+  if (pending_.size() > held) {
+    records_.Append(logTime_, MT_Unknown, MG_None, pending_.data(), pending_.size() - held);
+    pending_.erase(pending_.begin(), pending_.end() - static_cast<std::ptrdiff_t>(held));
+  }
   records_.Append(logTime_, type, group, data, length);
+}
+
+size_t RecordParser::OpenUnitBytes() const {
+  size_t bytes = kvt_.InFrame() ? kvt_.Consumed() : 0;
+  if (n183_.InSentence()) bytes = std::max<size_t>(bytes, n183_.Consumed());
+  return bytes;
 }
 
 void RecordParser::FlushPending() {

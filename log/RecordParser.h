@@ -39,6 +39,8 @@ class RecordParser {
   inline size_t PlainRun(const uint8_t* p, size_t n);
   void Complete(uint32_t consumed, bool add, uint32_t type, uint32_t group, const uint8_t* data, size_t length);
   void FlushPending();
+  // Bytes already taken by a frame or sentence that is still open.
+  size_t OpenUnitBytes() const;
 
   std::vector<uint8_t> pending_;
   CQLX_Deserialise qlx_;

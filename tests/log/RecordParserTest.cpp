@@ -126,24 +126,32 @@ TEST(RecordParser, ChecksumMismatchStillMakesARecord) {
   EXPECT_EQ(p.At(0).colour, MakeColour(255, 0, 0));
 }
 
-TEST(RecordParser, TagInsideAFrameDoesNotDuplicateBytes) {
-  // The frame's first bytes are flushed when the tag completes; the frame's
-  // completion must not flush its remaining bytes a second time.
+TEST(RecordParser, TagsInsideOpenUnitsDoNotShowTheirBytesTwice) {
+  // A tag that completes inside a frame or a sentence leaves the unit's
+  // bytes to the unit: nothing of it shows as unrecognised data.
   RecordParser p;
   const Bytes body = MakeKvtBody(0x55, Bytes{1, 2, 3, 4});
   const Bytes frame = EncodeKvtFrame(body);
-  Bytes file(frame.begin(), frame.begin() + 4);
-  AppendVersionTag(file, 7);
-  file.insert(file.end(), frame.begin() + 4, frame.end());
+  const std::string sentence = WithChecksum("$GPHDT,1.0,T") + "\r\n";
+  Bytes file = {0xEE};
+  Bytes tag;
+  AppendVersionTag(tag, 7);
+  for (const Bytes& unit : {frame, Bytes(sentence.begin(), sentence.end())}) {
+    file.insert(file.end(), unit.begin(), unit.begin() + 4);
+    file.insert(file.end(), tag.begin(), tag.end());
+    file.insert(file.end(), unit.begin() + 4, unit.end());
+  }
   Parse(p, file);
-  size_t total = 0;
-  for (size_t i = 0; i < p.Count(); ++i) total += p.At(i).data.size();
-  EXPECT_LE(total, file.size());
-  ASSERT_EQ(p.Count(), 3u);
-  EXPECT_EQ(p.At(0).type, MT_Unknown);
+  ASSERT_EQ(p.Count(), 5u);
+  EXPECT_EQ(DataOf(p.At(0)), (std::vector<uint8_t>{0xEE})) << "stray bytes before the frame are shown";
   EXPECT_EQ(p.At(1).type, MT_QLX);
   EXPECT_EQ(p.At(2).type, MT_KVT);
   EXPECT_EQ(DataOf(p.At(2)), body);
+  EXPECT_EQ(p.At(3).type, MT_QLX);
+  EXPECT_EQ(p.At(4).type, MT_N183);
+  size_t total = 0;
+  for (size_t i = 0; i < p.Count(); ++i) total += p.At(i).data.size();
+  EXPECT_LE(total, file.size());
 }
 
 TEST(RecordParser, OutOfRangeIndexThrows) {
