@@ -84,7 +84,7 @@ void CQLXReaderView::ShowRecordDetails(int row) {
   QGuiApplication::clipboard()->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 
   if (CInfoView* info = doc_.InfoView()) {
-    DecodeRecord(DL_Full, context_, record, nullptr);
+    DecodeRecord(DM_Full, context_, record, nullptr);
     ShowInTreeCtrl(*info, context_.tree);
   }
 }

@@ -54,7 +54,7 @@ QString RecordTableModel::CellText(const Record& record, int row, int column) co
     case kType:
       return QString::fromLatin1(MessageTypeName(record.type));
     case kData:
-      DecodeRecord(DL_Summary, context_, record, nullptr);
+      DecodeRecord(DM_Summary, context_, record, nullptr);
       return QString::fromLatin1(context_.text.data(), static_cast<qsizetype>(context_.text.size()));
     default:
       return {};

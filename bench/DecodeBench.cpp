@@ -85,19 +85,19 @@ void MeasureDecode(const RecordParser& parser, const std::filesystem::path& log,
 
   double summary[kKinds];
   for (int k = 0; k < kKinds; ++k) {
-    summary[k] = DecodeRate(parser, rows[k], DL_Summary);
+    summary[k] = DecodeRate(parser, rows[k], DM_Summary);
     std::printf("summary %-5s       %11.0f decodes/s (%zu records of %zu)\n", kKindNames[k], summary[k],
                 rows[k].size(), counts[k]);
   }
   std::vector<size_t> mixed;
   for (size_t i = 0; i < parser.Count(); i += parser.Count() / 100000 + 1) mixed.push_back(i);
-  std::printf("full decode         %11.0f decodes/s (every kind, %zu records)\n", DecodeRate(parser, mixed, DL_Full),
+  std::printf("full decode         %11.0f decodes/s (every kind, %zu records)\n", DecodeRate(parser, mixed, DM_Full),
               mixed.size());
 
   if (largestBytes > 0) {
-    const double rate = DecodeRate(parser, {largest}, DL_Full);
+    const double rate = DecodeRate(parser, {largest}, DM_Full);
     DecodeContext context;
-    DecodeRecord(DL_Summary, context, parser.At(largest), nullptr);
+    DecodeRecord(DM_Summary, context, parser.At(largest), nullptr);
     std::printf("largest N2K         %.1f us per full decode (record %zu, %zu bytes: %.24s)\n", 1e6 / rate,
                 largest + 1, largestBytes, context.text.c_str());
     std::printf("target              summary N2K >= 1000000/s: %s; largest PGN < 50 us: %s\n",

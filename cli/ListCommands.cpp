@@ -20,7 +20,7 @@ int RunList(const CommandArgs& args) {
   std::string line;
   for (size_t i = 0; i < log.parser.Count(); ++i) {
     const Record r = log.parser.At(i);
-    DecodeRecord(DL_Summary, context, r, nullptr);
+    DecodeRecord(DM_Summary, context, r, nullptr);
     line = std::to_string(i + 1);
     line += '\t';
     line += FormatLogTime(r.time);

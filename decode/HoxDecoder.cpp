@@ -156,16 +156,16 @@ RepositoryValue NoNumber() {
 int32_t ParseHox(std::span<const uint8_t> bytes, HoxMessage& message) {
   message = HoxMessage{};
   message.time = MillisecondTick();
-  if (bytes.empty()) return kHoxWrongLength;
+  if (bytes.empty()) return kKvtWrongLength;
   const uint8_t command = bytes[0];
-  if (!IsLongForm(command) && !IsShortForm(command)) return kHoxUnknownCommand;
-  if (bytes.size() < 2) return kHoxWrongLength;
+  if (!IsLongForm(command) && !IsShortForm(command)) return kKvtCommandUnknown;
+  if (bytes.size() < 2) return kKvtWrongLength;
   const uint32_t payloadLength = bytes[1];
   message.longForm = IsLongForm(command);
   const uint32_t header = message.longForm ? kLongHeaderBytes : kShortHeaderBytes;
   // Unsigned, so a payload shorter than its header counts as too long.
   const uint32_t dataCount = payloadLength - header;
-  if (dataCount > kHoxMaxData || bytes.size() < 2 + payloadLength) return kHoxWrongLength;
+  if (dataCount > kHoxMaxData || bytes.size() < 2 + payloadLength) return kKvtWrongLength;
 
   const uint8_t* payload = bytes.data() + 2;
   message.id = static_cast<uint16_t>(command << 8 | payload[0]);
@@ -195,9 +195,9 @@ int32_t DecodeHoxBytes(CTreeNode& node, const uint8_t* bytes, size_t count, int 
   const auto byteAt = [&frame](size_t i) -> unsigned { return i < frame.size() ? frame[i] : 0; };
   const unsigned id = byteAt(0) << 8 | byteAt(2);
   const unsigned length = byteAt(1);
-  if (result == kHoxUnknownCommand)
+  if (result == kKvtCommandUnknown)
     node.SetText("KVT-HOX Unknown Command. ID: 0x%04X, Length: %u", id, length);
-  else if (result == kHoxWrongLength)
+  else if (result == kKvtWrongLength)
     node.SetText("KVT-HOX Wrong Length. ID: 0x%04X, Length: %u", id, length);
   else
     node.SetText("KVT-HOX Error: %i. ID: 0x%04X, Length: %u", result, id, length);
@@ -208,11 +208,11 @@ int32_t DecodeHoxBytes(CTreeNode& node, const uint8_t* bytes, size_t count, int 
 void DecodeHoxMessage(const HoxMessage& message, CTreeNode& node, int mode) {
   node.SetExpand(true);
   const uint32_t count = std::min(message.dataCount, kHoxMaxData);
-  if (mode == kHoxByteDump) {
+  if (mode == DM_Gateway) {
     node.SetByteList("KVT-HOX Data", std::span<const uint8_t>(message.data, count));
-  } else if (mode == kHoxFullDecode) {
+  } else if (mode == DM_Full) {
     DecodeHoxFull(node, message);
-  } else if (mode == kHoxSummary) {
+  } else if (mode == DM_Summary) {
     std::string text;
     AppendFormat(text, "KVT-HOX: 0x%04X,", message.id);
     if (message.longForm) {

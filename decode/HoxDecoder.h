@@ -10,20 +10,13 @@
 #include <span>
 #include <string>
 
+#include "decode/DecodeMode.h"
 #include "decode/HoxLibrary.h"
 #include "decode/OutputTree.h"
 #include "gateway/RepositoryValue.h"
+#include "log/Deserialise.h"
 
 constexpr uint32_t kHoxMaxData = 222;
-
-// Parse results.
-constexpr int32_t kHoxWrongLength = -1097;
-constexpr int32_t kHoxUnknownCommand = -1099;
-
-// Decode modes, as the record dispatcher passes them.
-constexpr int kHoxSummary = 0;
-constexpr int kHoxFullDecode = 1;
-constexpr int kHoxByteDump = 2;
 
 struct HoxMessage {
   uint32_t time = 0;          // millisecond tick at parsing
@@ -38,8 +31,8 @@ struct HoxMessage {
 };
 
 // Parses a frame body (command byte, payload length, payload). Returns 0,
-// kHoxUnknownCommand for a command byte that carries no device message, or
-// kHoxWrongLength when the length byte gives more than 222 data bytes, too
+// kKvtCommandUnknown for a command byte that carries no device message, or
+// kKvtWrongLength when the length byte gives more than 222 data bytes, too
 // few for the header, or more bytes than were supplied.
 int32_t ParseHox(std::span<const uint8_t> bytes, HoxMessage& message);
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "decode/HoxDecoder.h"
-#include "decode/N2kDecoder.h"
+#include "decode/DecodeMode.h"
 #include "decode/OutputTree.h"
 #include "gateway/GatewayHooks.h"
 #include "library/N183Lookup.h"

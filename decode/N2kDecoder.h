@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "decode/DecodeMode.h"
+
 class CTreeNode;
 class CWXN;
 struct PgnDefinition;
@@ -22,8 +24,6 @@ struct N2kMessage {
   const uint8_t* data = nullptr;
 };
 
-// Decode modes, shared by every decoder.
-enum DecodeMode : int { DM_Summary = 0, DM_Full = 1, DM_Gateway = 2 };
 
 // 0, -1097 (wrong length) or -1099 (not an NMEA 2000 layout). The message's
 // data points into the body.

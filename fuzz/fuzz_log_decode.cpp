@@ -11,6 +11,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   parser.Reset();
   parser.Parse(data, size);
   for (size_t i = 0; i < parser.Count(); ++i)
-    for (int level : {DL_Summary, DL_Full, DL_Gateway}) DecodeRecord(level, context, parser.At(i), nullptr);
+    for (int level : {DM_Summary, DM_Full, DM_Gateway}) DecodeRecord(level, context, parser.At(i), nullptr);
   return 0;
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "decode/N183Decoder.h"
-#include "decode/N2kDecoder.h"
+#include "decode/DecodeMode.h"
 #include "decode/OutputTree.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

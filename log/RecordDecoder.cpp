@@ -43,10 +43,10 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
   context.text.clear();
   context.tree.Clear();
   context.tree.SetExpand(false);
-  const int depth = level == DL_Summary ? -2 : 9;
+  const int depth = level == DM_Summary ? -2 : 9;
   if (record.data.empty()) return;
 
-  if (level == DL_Gateway && record.type != MT_KVT) {
+  if (level == DM_Gateway && record.type != MT_KVT) {
     const uint32_t ms = static_cast<uint32_t>(record.time / kFileTimeTicksPerMillisecond);
     context.previousTime = record.time != 0 ? ms : context.previousTime + 1000;
     SetGatewayClock(context.previousTime);
@@ -68,7 +68,7 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
         const std::vector<uint8_t> copy(record.data.begin(), record.data.end());
         DecodeHoxBytes(context.tree, copy.data(), count, level);
       } else if (record.type == MT_N2K) {
-        DecodeKvtN2k(record.data.data(), count, context.tree, level, gateway, level == DL_Gateway);
+        DecodeKvtN2k(record.data.data(), count, context.tree, level, gateway, level == DM_Gateway);
       } else {
         ByteLines(context.tree, "Raw Unrecognised KVT Data ", record.data);
       }
@@ -90,10 +90,10 @@ std::string SelectionText(const Record& record) {
   std::string text = "Raw KVT Data:\r\n";
   text += FormatByteList(record.data.data(), record.data.size(), "0x", ",");
   text += "\r\nBasic Message\r\n";
-  DecodeRecord(DL_Summary, context, record, nullptr);
+  DecodeRecord(DM_Summary, context, record, nullptr);
   text += context.text;
   text += "\r\n\r\nFull decoded Message\r\n";
-  DecodeRecord(DL_Full, context, record, nullptr);
+  DecodeRecord(DM_Full, context, record, nullptr);
   text += context.text;
   text += "\r\n";
   return text;

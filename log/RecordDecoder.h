@@ -6,12 +6,11 @@
 #include <cstdint>
 #include <string>
 
+#include "decode/DecodeMode.h"
 #include "decode/OutputTree.h"
 #include "log/Record.h"
 
 class CWXN;
-
-enum DecodeLevel : int { DL_Summary = 0, DL_Full = 1, DL_Gateway = 2 };
 
 // One per view, reused for every call: nothing is cached between calls.
 struct DecodeContext {
@@ -20,6 +19,7 @@ struct DecodeContext {
   uint32_t previousTime = 0;  // gateway-level milliseconds of the last record handed on
 };
 
+// The level is the decoders' mode (DecodeMode).
 void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN* gateway);
 
 // The text a selected record puts on the clipboard: the raw bytes, the

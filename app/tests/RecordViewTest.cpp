@@ -68,7 +68,7 @@ class RecordViewTest : public QObject {
       QCOMPARE(ClipboardBytes(), Latin1(SelectionText(record)));
 
       DecodeContext context;
-      DecodeRecord(DL_Full, context, record, nullptr);
+      DecodeRecord(DM_Full, context, record, nullptr);
       QCOMPARE(info.topLevelItemCount(), 1);
       const QString difference = TreeDifference(context.tree, *info.topLevelItem(0));
       QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("row %1: %2").arg(row + 1).arg(difference)));
@@ -138,7 +138,7 @@ class RecordViewTest : public QObject {
       QCOMPARE(model.data(model.index(row, 1)).toString().size(), 12);  // hh:mm:ss.mmm
       QCOMPARE(model.data(model.index(row, 2)).toString(), QString::fromLatin1(MessageTypeName(record.type)));
       DecodeContext context;
-      DecodeRecord(DL_Summary, context, record, nullptr);
+      DecodeRecord(DM_Summary, context, record, nullptr);
       QCOMPARE(model.data(model.index(row, 3)).toString().toLatin1(), Latin1(context.text));
     }
     QCOMPARE(seen.size(), colours.size());

@@ -32,7 +32,7 @@ Bytes ShortFrame(uint8_t command, uint8_t hoxId, const Bytes& data) {
   return b;
 }
 
-CTreeNode Decode(const Bytes& frame, int mode = kHoxFullDecode) {
+CTreeNode Decode(const Bytes& frame, int mode = DM_Full) {
   CTreeNode node;
   DecodeHoxBytes(node, frame.data(), frame.size(), mode);
   return node;
@@ -60,31 +60,31 @@ std::string Rendered(uint64_t raw, uint32_t code) {
 TEST(ParseHox, RefusesCommandsThatCarryNoDeviceMessage) {
   HoxMessage m;
   for (uint8_t command : {0x00, 0x92, 0xA5, 0xA6, 0xFF})
-    EXPECT_EQ(ParseHox(Bytes{command, 1, 0, 0}, m), kHoxUnknownCommand) << int(command);
+    EXPECT_EQ(ParseHox(Bytes{command, 1, 0, 0}, m), kKvtCommandUnknown) << int(command);
 }
 
 TEST(ParseHox, RefusesLengthsOutsideTheDataAreaOrTheSuppliedBytes) {
   HoxMessage m;
   EXPECT_EQ(ParseHox(LongFrame(1, 1, 0, 0, 0, Bytes(222, 0x55)), m), 0);
   EXPECT_EQ(m.dataCount, 222u);
-  EXPECT_EQ(ParseHox(LongFrame(1, 1, 0, 0, 0, Bytes(223, 0x55)), m), kHoxWrongLength);
+  EXPECT_EQ(ParseHox(LongFrame(1, 1, 0, 0, 0, Bytes(223, 0x55)), m), kKvtWrongLength);
   EXPECT_EQ(ParseHox(ShortFrame(0xA1, 1, Bytes(222, 0)), m), 0);
-  EXPECT_EQ(ParseHox(ShortFrame(0xA1, 1, Bytes(223, 0)), m), kHoxWrongLength);
+  EXPECT_EQ(ParseHox(ShortFrame(0xA1, 1, Bytes(223, 0)), m), kKvtWrongLength);
   // Payload shorter than the header: the count would be negative.
-  EXPECT_EQ(ParseHox(Bytes{0xA0, 11, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, m), kHoxWrongLength);
-  EXPECT_EQ(ParseHox(Bytes{0xA1, 0}, m), kHoxWrongLength);
+  EXPECT_EQ(ParseHox(Bytes{0xA0, 11, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, m), kKvtWrongLength);
+  EXPECT_EQ(ParseHox(Bytes{0xA1, 0}, m), kKvtWrongLength);
   // The length byte promises more than was handed over.
   const Bytes full = LongFrame(0x10, 1, 7, 1, 0, Bytes(20, 1));
   const Bytes cut(full.begin(), full.end() - 5);
-  EXPECT_EQ(ParseHox(cut, m), kHoxWrongLength);
-  EXPECT_EQ(ParseHox(Bytes{}, m), kHoxWrongLength);
-  EXPECT_EQ(ParseHox(Bytes{0xA0}, m), kHoxWrongLength);
+  EXPECT_EQ(ParseHox(cut, m), kKvtWrongLength);
+  EXPECT_EQ(ParseHox(Bytes{}, m), kKvtWrongLength);
+  EXPECT_EQ(ParseHox(Bytes{0xA0}, m), kKvtWrongLength);
 }
 
 TEST(DecodeHoxBytes, BadFramesNameTheProblemAndDumpTheBytes) {
   const Bytes unknown = {0xA5, 2, 0x33, 0x44, 0};
   CTreeNode node;
-  EXPECT_EQ(DecodeHoxBytes(node, unknown.data(), unknown.size(), kHoxFullDecode), kHoxUnknownCommand);
+  EXPECT_EQ(DecodeHoxBytes(node, unknown.data(), unknown.size(), DM_Full), kKvtCommandUnknown);
   EXPECT_EQ(node.Text(), "KVT-HOX Unknown Command. ID: 0xA533, Length: 2");
   ASSERT_EQ(node.Children().size(), 1u);
   EXPECT_EQ(node.Children()[0].Text(), "KVT-HOX Data [5]");
@@ -94,15 +94,15 @@ TEST(DecodeHoxBytes, BadFramesNameTheProblemAndDumpTheBytes) {
   EXPECT_EQ(wrong.Text(), "KVT-HOX Wrong Length. ID: 0xA110, Length: 0");
 
   CTreeNode empty;
-  EXPECT_EQ(DecodeHoxBytes(empty, nullptr, 10, kHoxSummary), kHoxWrongLength);
+  EXPECT_EQ(DecodeHoxBytes(empty, nullptr, 10, DM_Summary), kKvtWrongLength);
   EXPECT_EQ(empty.Text(), "KVT-HOX Wrong Length. ID: 0x0000, Length: 0");
 }
 
 TEST(DecodeHoxMessage, SummaryLineAndByteDump) {
-  EXPECT_EQ(Decode(LongFrame(0x15, 2, 7, 99, -1, {0xAB, 0x01}), kHoxSummary).Text(),
+  EXPECT_EQ(Decode(LongFrame(0x15, 2, 7, 99, -1, {0xAB, 0x01}), DM_Summary).Text(),
             "KVT-HOX: 0xA015, Seq = 2, Model = 7, Serial = 99, Error = -1, Len = 2, Data = AB 01 ");
-  EXPECT_EQ(Decode(ShortFrame(0xA1, 0x00, {}), kHoxSummary).Text(), "KVT-HOX: 0xA100, Len = 0");
-  const CTreeNode dump = Decode(ShortFrame(0xA4, 0x04, {0x10, 0x20}), kHoxByteDump);
+  EXPECT_EQ(Decode(ShortFrame(0xA1, 0x00, {}), DM_Summary).Text(), "KVT-HOX: 0xA100, Len = 0");
+  const CTreeNode dump = Decode(ShortFrame(0xA4, 0x04, {0x10, 0x20}), DM_Gateway);
   EXPECT_EQ(dump.Text(), "KVT-HOX Data [2]");
   EXPECT_EQ(ChildTexts(dump), (std::vector<std::string>{"[0]: 10", "[1]: 20"}));
 }

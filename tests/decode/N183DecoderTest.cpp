@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "decode/N183Decoder.h"
-#include "decode/N2kDecoder.h"
+#include "decode/DecodeMode.h"
 #include "decode/OutputTree.h"
 
 namespace {

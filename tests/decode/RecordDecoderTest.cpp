@@ -21,13 +21,13 @@ Record Make(uint32_t type, uint32_t group, const std::vector<uint8_t>& data) {
 
 std::string Summary(const Record& r) {
   DecodeContext c;
-  DecodeRecord(DL_Summary, c, r, nullptr);
+  DecodeRecord(DM_Summary, c, r, nullptr);
   return c.text;
 }
 
 TEST(RecordDecoder, QlxTags) {
   DecodeContext c;
-  DecodeRecord(DL_Full, c, Make(MT_QLX, MG_QLX, {0x01, 0xD0, 0x07, 0, 0}), nullptr);
+  DecodeRecord(DM_Full, c, Make(MT_QLX, MG_QLX, {0x01, 0xD0, 0x07, 0, 0}), nullptr);
   EXPECT_EQ(c.text, "QLX File Version 2.000");
   EXPECT_EQ(c.tree.Text(), "");
   EXPECT_TRUE(c.tree.Children().empty());
@@ -40,7 +40,7 @@ TEST(RecordDecoder, KvtRenderings) {
   const Record bad = Make(MT_KVTXC, MG_KVT, {0x11, 0x00, 0x00});
   EXPECT_EQ(Summary(bad), "Raw Unrecognised KVT Data  [3]");
   DecodeContext c;
-  DecodeRecord(DL_Full, c, bad, nullptr);
+  DecodeRecord(DM_Full, c, bad, nullptr);
   EXPECT_EQ(c.text, "Raw Unrecognised KVT Data  [3]\r\n  [0]: 11 \r\n  [1]: 00 \r\n  [2]: 00 \r\n");
   EXPECT_EQ(Summary(Make(MT_Reboot, MG_KVT, {0x11, 0x00, 0xEF})), "KVT Re-Boot command  [3]");
 }
@@ -51,7 +51,7 @@ TEST(RecordDecoder, UnrecognisedData) {
       << "text-only data decodes as a sentence";
   EXPECT_EQ(Summary(Make(MT_Unknown, MG_None, {'A', 0x80, 'B'})), "41 80 42 ");
   DecodeContext c;
-  DecodeRecord(DL_Full, c, Make(MT_Unknown, MG_None, {0x00, 0xFF}), nullptr);
+  DecodeRecord(DM_Full, c, Make(MT_Unknown, MG_None, {0x00, 0xFF}), nullptr);
   EXPECT_EQ(c.text, "00 FF ");
   EXPECT_EQ(c.tree.Text(), "Raw Unrecognised Data  [2]");
 }
@@ -69,9 +69,9 @@ TEST(RecordDecoder, SelectionTextOfASentence) {
 
 TEST(RecordDecoder, EmptyRecordAndContextReuse) {
   DecodeContext c;
-  DecodeRecord(DL_Full, c, Make(MT_Reboot, MG_KVT, {0x11, 0x00, 0xEF}), nullptr);
+  DecodeRecord(DM_Full, c, Make(MT_Reboot, MG_KVT, {0x11, 0x00, 0xEF}), nullptr);
   EXPECT_FALSE(c.text.empty());
-  DecodeRecord(DL_Full, c, Make(MT_N183, MG_N183, {}), nullptr);
+  DecodeRecord(DM_Full, c, Make(MT_N183, MG_N183, {}), nullptr);
   EXPECT_TRUE(c.text.empty());
   EXPECT_TRUE(c.tree.Children().empty());
 }
@@ -80,13 +80,13 @@ TEST(RecordDecoder, GatewayLevelSetsTheClock) {
   DecodeContext c;
   Record r = Make(MT_Reboot, MG_KVT, {0x11, 0x00, 0xEF});
   r.time = 123456 * 10000ULL;
-  DecodeRecord(DL_Gateway, c, r, nullptr);
+  DecodeRecord(DM_Gateway, c, r, nullptr);
   EXPECT_EQ(c.previousTime, 123456u);
   r.time = 0;
-  DecodeRecord(DL_Gateway, c, r, nullptr);
+  DecodeRecord(DM_Gateway, c, r, nullptr);
   EXPECT_EQ(c.previousTime, 124456u);
   r.type = MT_KVT;
-  DecodeRecord(DL_Gateway, c, r, nullptr);
+  DecodeRecord(DM_Gateway, c, r, nullptr);
   EXPECT_EQ(c.previousTime, 124456u) << "other KVT frames do not move the clock";
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 std::string Decode(const std::vector<uint8_t>& body) {
   CTreeNode root("");
-  EXPECT_EQ(DecodeKvtHox(body, root, kHoxFullDecode), 0);
+  EXPECT_EQ(DecodeKvtHox(body, root, DM_Full), 0);
   std::string text;
   RenderText(root, text, 9, 2, 0);
   return text;
