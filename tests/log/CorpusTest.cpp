@@ -2,12 +2,15 @@
 // must come out with the group, type, bytes and time the index records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "library/N183Lookup.h"
 #include "log/LogTime.h"
+#include "log/RecordDecoder.h"
 #include "log/RecordParser.h"
 
 namespace {
@@ -56,6 +59,46 @@ TEST_P(Corpus, EveryRecordAsIndexed) {
                 expected["data_hex"].get<std::string>());
     }
   }
+}
+
+// Every real sentence decodes at every level: its summary is the sentence
+// itself, and its full decode names talker and formatter, with one line per
+// field the library defines.
+TEST_P(Corpus, EveryRecordDecodes) {
+  const std::filesystem::path log = kCorpus / GetParam();
+  if (!std::filesystem::exists(log)) GTEST_SKIP() << "no corpus beside the repository";
+  LogFileImage image;
+  ASSERT_EQ(image.Load(log.c_str()), 0);
+  RecordParser parser;
+  parser.Parse(image.Data(), image.Length());
+  DecodeContext context;
+  size_t known = 0;
+  for (size_t i = 0; i < parser.Count(); ++i) {
+    const Record r = parser.At(i);
+    if (r.group != MG_N183) continue;
+    const std::string sentence(r.data.begin(), r.data.end());
+    SCOPED_TRACE(sentence);
+    DecodeRecord(DM_Summary, context, r, nullptr);
+    EXPECT_EQ(context.text, sentence.substr(0, 299));
+    DecodeRecord(DM_Gateway, context, r, nullptr);
+    EXPECT_EQ(context.tree.Text(), sentence.substr(0, 299));
+    DecodeRecord(DM_Full, context, r, nullptr);
+    if (sentence.rfind("$PQTZ", 0) == 0) continue;
+    EXPECT_EQ(context.tree.Text().rfind("NMEA 0183 Sentence: ", 0), 0u);
+    const size_t formatterAt = sentence.size() > 1 && sentence[1] == 'P' ? 2 : 3;
+    const SentenceDefinition* definition =
+        sentence.size() >= formatterAt + 3 ? FindSentence(sentence.c_str() + formatterAt) : nullptr;
+    if (definition == nullptr) continue;
+    ++known;
+    EXPECT_EQ(context.text.find("Formatter not found"), std::string::npos);
+    // The first defined field has its line whenever the sentence reaches it.
+    const size_t fields = static_cast<size_t>(std::count(sentence.begin(), sentence.end(), ','));
+    if (definition->fieldCount > 0 && fields > definition->fields[0].fieldNumber) {
+      EXPECT_NE(context.text.find("\r\n  Field " + std::to_string(definition->fields[0].fieldNumber) + ": "),
+                std::string::npos);
+    }
+  }
+  EXPECT_GT(known, parser.Count() / 2) << "most real sentences have a library definition";
 }
 
 INSTANTIATE_TEST_SUITE_P(RealCaptures, Corpus, ::testing::Values("real.qlx", "ais.qlx"),
