@@ -137,7 +137,7 @@ void AddArrayLines(CTreeNode& node, const uint8_t* bytes, uint32_t count) {
     const uint32_t last = std::min(first + kArrayBytesPerLine, count) - 1;
     std::string line;
     AppendFormat(line, "Index %u to %u: [", first, last);
-    for (uint32_t i = first; i <= last; ++i) AppendFormat(line, i == first ? "%02X" : ".%02X", bytes[i]);
+    AppendDottedHex(line, bytes + first, last - first + 1);
     line += ']';
     node.AddLineString(std::move(line));
   }

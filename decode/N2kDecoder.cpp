@@ -71,15 +71,6 @@ std::string FloatText(const uint8_t* bytes) {
   return std::string(text, result.ptr);
 }
 
-void AppendHexRun(std::string& line, const uint8_t* bytes, uint32_t count, char separator) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  for (uint32_t i = 0; i < count; ++i) {
-    if (i > 0) line += separator;
-    line += kDigits[bytes[i] >> 4];
-    line += kDigits[bytes[i] & 0x0F];
-  }
-}
-
 void AppendUnits(std::string& line, const DataDictionaryEntry& d) {
   if (d.unitSingular[0] != '\0') {
     line += ' ';
@@ -116,7 +107,7 @@ void AppendOtherFormat(std::string& line, const N2kMessage& m, const FieldDefini
     line += '"';
   } else {
     line += '[';
-    AppendHexRun(line, p, bytes, '.');
+    AppendDottedHex(line, p, bytes);
     line += ']';
   }
 }
@@ -321,7 +312,7 @@ void DecodeField(const N2kMessage& message, CTreeNode& node, const FieldDefiniti
     line = f.Format("Field %u: Reserved field", field.fieldNumber + 1u);
   } else if (field.dictionaryIndex == kBinaryBitFieldEntry) {
     line += '[';
-    if (at < length) AppendHexRun(line, message.data + at, length - at, '.');
+    if (at < length) AppendDottedHex(line, message.data + at, length - at);
     line += ']';
     if (message.pgn >= kProprietaryFastAddressed && message.pgn <= kProprietaryFastAddressed + 255 && at == 2 &&
         length >= 2 && message.data[0] == kOwnProprietaryHeader[0] && message.data[1] == kOwnProprietaryHeader[1])

@@ -73,28 +73,29 @@ void RenderText(const CTreeNode& node, std::string& text, int depth, int indentS
     RenderText(child, text, depth - 1, indentStep, indent + indentStep);
 }
 
-namespace {
-
-void AppendHex(std::string& text, const uint8_t* bytes, size_t count) {
+void AppendByteList(std::string& text, const uint8_t* bytes, size_t count, const char* prefix, const char* suffix) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
-  text.reserve(text.size() + count * 3);
   for (size_t i = 0; i < count; ++i) {
+    if (prefix != nullptr) text += prefix;
     text += kDigits[bytes[i] >> 4];
     text += kDigits[bytes[i] & 0x0F];
-    text += ' ';
+    if (suffix != nullptr) text += suffix;
   }
 }
 
-}  // namespace
+void AppendDottedHex(std::string& text, const uint8_t* bytes, size_t count) {
+  AppendByteList(text, bytes, count, nullptr, ".");
+  if (count > 0) text.pop_back();
+}
 
 void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
   text.clear();
-  AppendHex(text, bytes, count);
+  AppendByteList(text, bytes, count, nullptr, " ");
 }
 
 void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count) {
   text.clear();
-  AppendHex(text, bytes, count < kByteDumpCap ? count : kByteDumpCap);
+  AppendByteList(text, bytes, count < kByteDumpCap ? count : kByteDumpCap, nullptr, " ");
   if (count > kByteDumpCap) text += " < Error - Data over 256 long! >";
 }
 

@@ -64,6 +64,11 @@ class CTreeNodeMFC : public CTreeNode {
 // below the node, each line ended by CR LF.
 void RenderText(const CTreeNode& node, std::string& text, int depth, int indentStep, int indent);
 
+// Appends the prefix, two upper-case hex digits and the suffix for every
+// byte; either may be null.
+void AppendByteList(std::string& text, const uint8_t* bytes, size_t count, const char* prefix, const char* suffix);
+// The bytes as "XX.XX.XX", without a trailing separator.
+void AppendDottedHex(std::string& text, const uint8_t* bytes, size_t count);
 // Replace the text with "XX " per byte.
 void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count);
 void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count);

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "decode/OutputTree.h"
+
 namespace {
 
 constexpr uint64_t kTicksPerDay = 864000000000ULL;
@@ -59,13 +61,7 @@ std::string FormatLogTime(uint64_t fileTime) {
 }
 
 std::string FormatByteList(const uint8_t* bytes, size_t count, const char* prefix, const char* suffix) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string text;
-  for (size_t i = 0; i < count; ++i) {
-    if (prefix != nullptr) text += prefix;
-    text += kDigits[bytes[i] >> 4];
-    text += kDigits[bytes[i] & 0x0F];
-    if (suffix != nullptr) text += suffix;
-  }
+  AppendByteList(text, bytes, count, prefix, suffix);
   return text;
 }
