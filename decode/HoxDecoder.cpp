@@ -10,6 +10,7 @@
 
 #include "decode/ErrorCodes.h"
 #include "decode/NumberFormat.h"
+#include "log/ByteOrder.h"
 #include "decode/SafeFormat.h"
 
 namespace {
@@ -34,12 +35,6 @@ uint32_t MillisecondTick() {
 
 bool IsLongForm(uint8_t command) { return command == 0xA0 || command == 0xA2 || command == 0xA3; }
 bool IsShortForm(uint8_t command) { return command == 0x11 || command == 0xA1 || command == 0xA4; }
-
-uint32_t ReadLe(const uint8_t* bytes, uint32_t count) {
-  uint32_t v = 0;
-  for (uint32_t i = count; i-- > 0;) v = (v << 8) | bytes[i];
-  return v;
-}
 
 // Name tables are indexed by 32 bits; a larger number must not alias a small one.
 uint32_t Clamp32(uint64_t v) {
@@ -118,8 +113,7 @@ RepositoryValue Extract(const uint8_t* bytes, uint32_t length, int8_t exponent) 
     v.status = VS_NotAvailable;
     return v;
   }
-  uint64_t raw = 0;
-  for (uint32_t i = length; i-- > 0;) raw = (raw << 8) | bytes[i];
+  const uint64_t raw = LoadLE(bytes, length);
   const uint64_t allOnes = length >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * length)) - 1;
   v.value = static_cast<int64_t>(raw);
   if (raw == allOnes)
@@ -171,9 +165,9 @@ int32_t ParseHox(std::span<const uint8_t> bytes, HoxMessage& message) {
   message.id = static_cast<uint16_t>(command << 8 | payload[0]);
   if (message.longForm) {
     message.sequenceId = payload[1];
-    message.modelId = ReadLe(payload + 2, 2);
-    message.serialId = ReadLe(payload + 4, 4);
-    message.errorCode = static_cast<int32_t>(ReadLe(payload + 8, 4));
+    message.modelId = LoadU16(payload + 2);
+    message.serialId = LoadU32(payload + 4);
+    message.errorCode = static_cast<int32_t>(LoadU32(payload + 8));
   }
   message.dataCount = dataCount;
   std::memcpy(message.data, payload + header, dataCount);

@@ -11,6 +11,7 @@
 #include "decode/ValueText.h"
 #include "gateway/GatewayHooks.h"
 #include "library/N2kLookup.h"
+#include "log/ByteOrder.h"
 #include "log/Deserialise.h"
 
 namespace {
@@ -141,18 +142,11 @@ int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message) {
   if (body[1] != n + overhead || count < static_cast<uint32_t>(body[1]) + 3 || n > N2kMessage::kCapacity)
     return kKvtWrongLength;
   message.priority = body[2] & 0x07;
-  if (command == 0x94) {
-    message.pgn = body[3] | (body[4] << 8) | ((body[5] & 0x03) << 16);
-    message.destination = body[6];
-    message.source = 255;
-  } else {
-    message.pgn = body[3] | (body[4] << 8) | ((body[5] & 0x03) << 16);
-    message.destination = body[6];
-    message.source = body[7];
-  }
-  message.time = command == 0x93 ? static_cast<uint32_t>(body[8] | (body[9] << 8) | (body[10] << 16) |
-                                                         (static_cast<uint32_t>(body[11]) << 24))
-                                 : TickMilliseconds();
+  message.pgn = static_cast<uint32_t>(LoadLE(body + 3, 3)) & 0x3FFFF;
+  message.destination = body[6];
+  // The short form carries no source address.
+  message.source = command == 0x94 ? 255 : body[7];
+  message.time = command == 0x93 ? LoadU32(body + 8) : TickMilliseconds();
   message.length = static_cast<int32_t>(n);
   message.capacity = N2kMessage::kCapacity;
   message.data = body + dataAt;

@@ -1,16 +1,7 @@
 #include "decode/N2kFieldExtract.h"
 
 #include "library/N2kTables.h"
-
-namespace {
-
-uint64_t ReadLittleEndian(const uint8_t* data, uint32_t at, uint32_t bytes) {
-  uint64_t v = 0;
-  for (uint32_t i = 0; i < bytes; ++i) v |= static_cast<uint64_t>(data[at + i]) << (8 * i);
-  return v;
-}
-
-}  // namespace
+#include "log/ByteOrder.h"
 
 FieldRead ExtractBitField(const uint8_t* data, uint32_t length, uint32_t bit, uint32_t width, bool check) {
   FieldRead r;
@@ -26,7 +17,7 @@ FieldRead ExtractBitField(const uint8_t* data, uint32_t length, uint32_t bit, ui
     return r;
   }
   const uint64_t mask = width == 0 ? 0 : (~uint64_t{0} >> (64 - width));
-  const uint64_t raw = (ReadLittleEndian(data, first, bytes) >> shift) & mask;
+  const uint64_t raw = (LoadLE(data + first, bytes) >> shift) & mask;
   r.value.value = static_cast<int64_t>(raw);
   if (check && width > 0) {
     if (raw == mask) r.value.status = VS_NotAvailable;
@@ -50,7 +41,7 @@ FieldRead ExtractByteField(const uint8_t* data, uint32_t length, const DataDicti
     return r;
   }
   const bool isSigned = IsSignedFormat(entry.dataType);
-  uint64_t raw = ReadLittleEndian(data, at, bytes);
+  uint64_t raw = LoadLE(data + at, bytes);
   int64_t v = static_cast<int64_t>(raw);
   if (isSigned && bytes > 0 && bytes < 8) {
     const uint32_t bits = 8 * bytes;

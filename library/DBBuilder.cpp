@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "library/DBByteOrder.h"
+#include "log/ByteOrder.h"
 #include "library/DBN183Nodes.h"
 #include "library/DBN2KNodes.h"
 #include "library/N183Tables.h"

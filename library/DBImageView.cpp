@@ -1,6 +1,6 @@
 #include "library/DBImageView.h"
 
-#include "library/DBByteOrder.h"
+#include "log/ByteOrder.h"
 #include "library/DBMemImage.h"
 #include "library/N183Lookup.h"
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "library/DBByteOrder.h"
+#include "log/ByteOrder.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "decode/OutputTree.h"
 #include "gateway/RepositoryCatalogue.h"
-#include "library/DBByteOrder.h"
+#include "log/ByteOrder.h"
 #include "library/DBMemImage.h"
 #include "library/N2kLookup.h"
 

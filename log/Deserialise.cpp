@@ -1,5 +1,7 @@
 #include "log/Deserialise.h"
 
+#include "log/ByteOrder.h"
+
 CPYL_Deserialise::CPYL_Deserialise(uint8_t escape, uint8_t start, uint8_t end, uint32_t capacity)
     : escape_(escape), start_(start), end_(end) {
   BufAttach(buffer_, storage_.data(), capacity < kMaxCapacity ? capacity : kMaxCapacity);
@@ -44,9 +46,7 @@ int32_t CheckKvtLength(const uint8_t* body, uint32_t n) {
     case 0xA2:
     case 0xA3: {
       if (n < 15) return kKvtWrongLength;
-      const uint32_t error = body[10] | (body[11] << 8) | (body[12] << 16) |
-                             (static_cast<uint32_t>(body[13]) << 24);
-      return error == 0 ? 0 : kHoxTargetError;
+      return LoadU32(body + 10) == 0 ? 0 : kHoxTargetError;
     }
     case 0xA1:
     case 0xA4:

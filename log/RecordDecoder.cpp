@@ -8,6 +8,7 @@
 #include "decode/N183Decoder.h"
 #include "decode/N2kDecoder.h"
 #include "gateway/GatewayHooks.h"
+#include "log/ByteOrder.h"
 #include "log/Deserialise.h"
 #include "log/LogTime.h"
 
@@ -21,8 +22,7 @@ void ByteLines(CTreeNode& tree, const char* label, std::span<const uint8_t> data
 }
 
 std::string VersionText(std::span<const uint8_t> data) {
-  uint32_t version = 0;
-  for (size_t i = 0; i < 4 && 1 + i < data.size(); ++i) version |= static_cast<uint32_t>(data[1 + i]) << (8 * i);
+  const uint32_t version = static_cast<uint32_t>(LoadLEPadded(data, 1, 4));
   char text[48];
   std::snprintf(text, sizeof text, "QLX File Version %u.%03u", version / 1000, version % 1000);
   return text;

@@ -6,15 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
+#include "log/ByteOrder.h"
 
-uint64_t ReadLittleEndian(const uint8_t* body, uint32_t length, uint32_t offset, uint32_t width) {
-  // A tag shorter than its layout reads its missing bytes as 0.
-  uint64_t v = 0;
-  for (uint32_t i = 0; i < width; ++i)
-    if (offset + i < length) v |= static_cast<uint64_t>(body[offset + i]) << (8 * i);
-  return v;
-}
+namespace {
 
 constexpr uint8_t kTimeTag = 0x03;
 constexpr uint8_t kQlxEscape = 0x1B;
@@ -76,7 +70,7 @@ inline bool RecordParser::Step(uint8_t b) {
   if (r == FR_Complete) {
     const ByteBuffer& body = qlx_.GetBuffer();
     if (body.length > 0 && body.data[0] == kTimeTag) {
-      logTime_ = ReadLittleEndian(body.data, body.length, 1, 8);
+      logTime_ = LoadLEPadded(std::span<const uint8_t>(body.data, body.length), 1, 8);
       Complete(qlx_.TakeConsumed(), false, 0, 0, nullptr, 0);
     } else {
       // A tag with an empty body still becomes a (blank) QLX record, so

@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "library/DBByteOrder.h"
+#include "log/ByteOrder.h"
 #include "library/DBImageView.h"
 #include "library/DBMemImage.h"
 #include "library/N183Lookup.h"

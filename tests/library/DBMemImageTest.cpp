@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "library/DBByteOrder.h"
+#include "log/ByteOrder.h"
 #include "library/DBMemImage.h"
 
 namespace {

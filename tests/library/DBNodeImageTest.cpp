@@ -7,7 +7,7 @@
 
 #include "decode/OutputTree.h"
 #include "library/DBBuilder.h"
-#include "library/DBByteOrder.h"
+#include "log/ByteOrder.h"
 #include "library/DBImageView.h"
 #include "library/DBN183Nodes.h"
 #include "library/DBN2KNodes.h"
