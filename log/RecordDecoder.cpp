@@ -16,11 +16,6 @@ namespace {
 
 constexpr uint8_t kVersionTag = 0x01;
 
-void ByteLines(CTreeNode& tree, const char* label, std::span<const uint8_t> data) {
-  tree.SetText("%s [%u]", label, static_cast<unsigned>(data.size()));
-  for (size_t i = 0; i < data.size(); ++i) tree.AddLine("[%u]: %02X ", static_cast<unsigned>(i), data[i]);
-}
-
 std::string VersionText(std::span<const uint8_t> data) {
   const uint32_t version = static_cast<uint32_t>(LoadLEPadded(data, 1, 4));
   char text[48];
@@ -63,14 +58,14 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
       break;
     case MG_KVT:
       if (record.type == MT_Reboot) {
-        ByteLines(context.tree, "KVT Re-Boot command ", record.data);
+        context.tree.SetByteVector("KVT Re-Boot command ", record.data);
       } else if (record.type >= MT_HoxCmd && record.type <= MT_HoxBoot) {
         const std::vector<uint8_t> copy(record.data.begin(), record.data.end());
         DecodeHoxBytes(context.tree, copy.data(), count, level);
       } else if (record.type == MT_N2K) {
         DecodeKvtN2k(record.data.data(), count, context.tree, level, gateway, level == DM_Gateway);
       } else {
-        ByteLines(context.tree, "Raw Unrecognised KVT Data ", record.data);
+        context.tree.SetByteVector("Raw Unrecognised KVT Data ", record.data);
       }
       break;
     default:
@@ -78,7 +73,7 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
         DecodeSentence(record, context.tree, level, gateway);
         break;
       }
-      ByteLines(context.tree, "Raw Unrecognised Data ", record.data);
+      context.tree.SetByteVector("Raw Unrecognised Data ", record.data);
       AppendHexBytes(context.text, record.data.data(), record.data.size());
       return;
   }
