@@ -4,7 +4,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
+#include <cerrno>
 #include <cstring>
+#include <string>
+
+#include <sys/stat.h>
 
 #include "log/ByteOrder.h"
 
@@ -133,21 +137,59 @@ void RecordParser::FlushPending() {
 
 int32_t LogFileImage::Load(const char* path, uint64_t sizeLimit) {
   Clear();
-  std::FILE* f = std::fopen(path, "rb");
-  if (f == nullptr) return kCannotOpen;
-  long size = -1;
-  if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
-  if (size <= 0 || static_cast<uint64_t>(size) >= sizeLimit || std::fseek(f, 0, SEEK_SET) != 0) {
-    std::fclose(f);
-    // A directory or an unseekable stream has no size to load.
-    return size < 0 ? kCannotOpen : kEmptyOrTooLarge;
+  // The file is asked what it is before it is read: a directory opens for
+  // reading here, and a device (/dev/zero) has no end to read to.
+  struct stat info {};
+  if (stat(path, &info) != 0) {
+    reason_ = std::string("cannot open: ") + std::strerror(errno);
+    return kCannotOpen;
   }
-  const size_t wanted = static_cast<size_t>(size);
+  if (S_ISDIR(info.st_mode)) {
+    reason_ = "cannot open: it is a directory";
+    return kCannotOpen;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    reason_ = "cannot open: it is not a regular file";
+    return kCannotOpen;
+  }
+  if (info.st_size == 0) {
+    reason_ = "the file is empty";
+    return kEmptyOrTooLarge;
+  }
+  if (static_cast<uint64_t>(info.st_size) >= sizeLimit) {
+    reason_ = "the file has " + std::to_string(sizeLimit) + " bytes or more";
+    return kEmptyOrTooLarge;
+  }
+  std::FILE* f = std::fopen(path, "rb");
+  if (f == nullptr) {
+    reason_ = std::string("cannot open: ") + std::strerror(errno);
+    return kCannotOpen;
+  }
+  const size_t wanted = static_cast<size_t>(info.st_size);
   data_.Reserve(wanted);
   const size_t read = std::fread(data_.Extend(wanted), 1, wanted, f);
+  const bool failed = std::ferror(f) != 0;
   data_.Shrink(read);
   std::fclose(f);
+  if (failed || read == 0) {
+    reason_ = failed ? std::string("cannot read: ") + std::strerror(errno) : std::string("the file is empty");
+    Clear();
+    return failed ? kCannotOpen : kEmptyOrTooLarge;
+  }
   return 0;
 }
 
-void LogFileImage::Clear() { data_.Clear(); }
+void LogFileImage::Clear() {
+  data_.Clear();
+  reason_.clear();
+}
+
+bool LooksLikeQlxLog(const uint8_t* data, size_t length) {
+  constexpr size_t kSniffBytes = 1 << 20;
+  RecordParser parser;
+  parser.Parse(data, std::min(length, kSniffBytes));
+  for (size_t i = 0; i < parser.Count(); ++i) {
+    if (parser.At(i).group != MG_None) return true;
+  }
+  return false;
+}

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "log/Deserialise.h"
@@ -60,10 +61,20 @@ class LogFileImage {
   // 0, kCannotOpen, or kEmptyOrTooLarge for an empty file or one of the limit or more.
   int32_t Load(const char* path, uint64_t sizeLimit = kSizeLimit);
   void Clear();
+  // Why the last Load failed, for a message after the file name: "cannot
+  // open: it is a directory", "the file is empty", ...; empty after success.
+  const std::string& FailureReason() const { return reason_; }
 
   const uint8_t* Data() const { return data_.Data(); }
   uint32_t Length() const { return static_cast<uint32_t>(data_.Size()); }
 
  private:
   PageBuffer data_;
+  std::string reason_;
 };
+
+// A file with no QLX tag and no logged unit in its first megabyte is most
+// likely not a log at all; it still opens, and the user is told once.
+bool LooksLikeQlxLog(const uint8_t* data, size_t length);
+inline constexpr const char* kNotQlxLogMessage =
+    "no QLX tag and no logged unit in the first megabyte: this does not look like a QLX log";

@@ -183,7 +183,10 @@ TEST(RecordParser, EveryUnitRoundTripsThroughItsEncoder) {
 
 class LogFileImageTest : public ::testing::Test {
  protected:
-  std::filesystem::path dir_ = std::filesystem::temp_directory_path() / "qlx-image-test";
+  // One folder per test: ctest runs the tests of this file side by side.
+  std::filesystem::path dir_ =
+      std::filesystem::temp_directory_path() /
+      (std::string("qlx-image-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
   void SetUp() override { std::filesystem::create_directories(dir_); }
   void TearDown() override { std::filesystem::remove_all(dir_); }
   std::string Write(const char* name, const std::string& content) {
@@ -203,6 +206,33 @@ TEST_F(LogFileImageTest, LoadRules) {
   EXPECT_EQ(image.Load(Write("ok", "1234").c_str(), 5), 0);
   EXPECT_EQ(image.Length(), 4u);
   EXPECT_EQ(image.Data()[3], '4');
+  EXPECT_EQ(image.FailureReason(), "");
+}
+
+// A failed load names the real reason: a device or a folder is not "too large".
+TEST_F(LogFileImageTest, FailureReasons) {
+  LogFileImage image;
+  image.Load((dir_ / "missing").c_str());
+  EXPECT_EQ(image.FailureReason(), "cannot open: No such file or directory");
+  EXPECT_EQ(image.Load(dir_.c_str()), LogFileImage::kCannotOpen);
+  EXPECT_EQ(image.FailureReason(), "cannot open: it is a directory");
+  EXPECT_EQ(image.Load("/dev/zero"), LogFileImage::kCannotOpen);
+  EXPECT_EQ(image.FailureReason(), "cannot open: it is not a regular file");
+  image.Load(Write("empty", "").c_str());
+  EXPECT_EQ(image.FailureReason(), "the file is empty");
+  image.Load(Write("small", "12345").c_str(), 5);
+  EXPECT_EQ(image.FailureReason(), "the file has 5 bytes or more");
+}
+
+TEST(LooksLikeQlxLog, NeedsATagOrAUnitInTheFirstMegabyte) {
+  const std::vector<uint8_t> zeros(3 << 20, 0);
+  EXPECT_FALSE(LooksLikeQlxLog(zeros.data(), zeros.size()));
+  std::vector<uint8_t> late = zeros;
+  const std::string sentence = "$GPGLL,,,,,,V*1C\r\n";
+  std::copy(sentence.begin(), sentence.end(), late.begin() + (2 << 20));
+  EXPECT_FALSE(LooksLikeQlxLog(late.data(), late.size())) << "only the first megabyte is looked at";
+  std::copy(sentence.begin(), sentence.end(), late.begin() + 1000);
+  EXPECT_TRUE(LooksLikeQlxLog(late.data(), late.size()));
 }
 
 }  // namespace
