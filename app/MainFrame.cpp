@@ -16,6 +16,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/InfoView.h"
+#include "app/LibraryDlg.h"
 #include "app/ListSplitter.h"
 #include "app/LockKeyPanes.h"
 #include "app/QLXReaderDoc.h"
@@ -95,6 +96,9 @@ void CMainFrame::MakeMenus() {
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   view->addAction(Command(FrameCommand::ToggleToolbar));
   view->addAction(Command(FrameCommand::ToggleStatusBar));
+
+  QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+  tools->addAction(QStringLiteral("Database View..."), this, &CMainFrame::ShowDatabaseView);
 
   menuBar()->addMenu(QStringLiteral("&Help"))->addAction(Command(FrameCommand::About));
 }
@@ -203,6 +207,15 @@ void CMainFrame::ShowRecentFiles() {
     fileMenu_->insertAction(recentPlaceholder_, action);
     recentActions_.append(action);
   }
+}
+
+// Built on first use: the database builds in a few tens of milliseconds,
+// which start-up need not pay for a window most sessions never open.
+void CMainFrame::ShowDatabaseView() {
+  if (databaseView_ == nullptr) databaseView_ = new CLibraryDlg(this);
+  databaseView_->show();
+  databaseView_->raise();
+  databaseView_->activateWindow();
 }
 
 void CMainFrame::UpdateTitle() {

@@ -10,6 +10,7 @@
 #include "app/RecentFileList.h"
 
 class CInfoView;
+class CLibraryDlg;
 class CListSplitter;
 class CQLXReaderDoc;
 class CQLXReaderView;
@@ -53,6 +54,7 @@ class CMainFrame : public QMainWindow {
   void PromptOpen();
   void ShowAbout();
   void SwitchPane();
+  void ShowDatabaseView();
 
   CQLXReaderDoc& doc_;
   std::array<QAction*, kFrameCommandCount> commands_;
@@ -66,4 +68,5 @@ class CMainFrame : public QMainWindow {
   QList<QAction*> recentActions_;
   QLabel* message_ = nullptr;
   bool placementRestored_ = false;
+  CLibraryDlg* databaseView_ = nullptr;
 };

@@ -183,7 +183,7 @@ class MainFrameTest : public QObject {
     CMainFrame& frame = reader.MainFrame();
     QStringList menus;
     for (QAction* action : frame.menuBar()->actions()) menus.append(action->text());
-    QCOMPARE(menus, QStringList({"&File", "&Edit", "&View", "&Help"}));
+    QCOMPARE(menus, QStringList({"&File", "&Edit", "&View", "&Tools", "&Help"}));
     QCOMPARE(ActionTexts(TopMenu(frame, "&File")->actions()),
              QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "Save &As...", "-", "&Save\tCtrl+S",
                           QStringLiteral("&1 ") + SamplePath(), "-", "E&xit"}));
