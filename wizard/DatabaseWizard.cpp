@@ -23,20 +23,20 @@ DatabaseWizard::DatabaseWizard() : folder_(DefaultWizardFolder()), templatePath_
 bool DatabaseWizard::SelectDatabase(const std::string& word, std::string& error) {
   selection_ = word;
   view_ = DatabaseImageView{};
+  selectionError_.clear();
   try {
     builder_.SelectDatabase(word);
+    uint32_t size = 0;
+    const uint8_t* image = builder_.GetImage(size);
+    const uint32_t result = OpenDatabaseImage(view_, image, size);
+    if (result != kDBImageOpened) {
+      selectionError_ = std::string("database image refused: ") + DatabaseImageErrorText(result);
+    }
   } catch (const std::exception& problem) {
-    error = std::string("database build failed: ") + problem.what();
-    return false;
+    selectionError_ = std::string("database build failed: ") + problem.what();
   }
-  uint32_t size = 0;
-  const uint8_t* image = builder_.GetImage(size);
-  const uint32_t result = OpenDatabaseImage(view_, image, size);
-  if (result != kDBImageOpened) {
-    error = std::string("database image refused: ") + DatabaseImageErrorText(result);
-    return false;
-  }
-  return true;
+  error = selectionError_;
+  return selectionError_.empty();
 }
 
 void DatabaseWizard::BuildTree(CTreeNode& root) const {
@@ -59,7 +59,11 @@ bool DatabaseWizard::PrepareFolder(WizardOutcome& outcome) const {
 
 WizardOutcome DatabaseWizard::ProduceReport(const std::string& name) {
   WizardOutcome outcome;
-  if (PrepareFolder(outcome)) WriteTargetReport(view_, folder_, name, outcome);
+  if (!selectionError_.empty()) {
+    outcome.failures.push_back(selectionError_);
+  } else if (PrepareFolder(outcome)) {
+    WriteTargetReport(view_, folder_, name, outcome);
+  }
   return outcome;
 }
 

@@ -20,16 +20,13 @@ class DatabaseWizard {
   DatabaseWizard();
 
   // "Std", "AIS" or "" (full). False with the builder's reason in `error`;
-  // the view is then empty and every writer writes empty lists.
+  // the view is then empty and the report writers refuse to run.
   bool SelectDatabase(const std::string& word, std::string& error);
   const std::string& Selection() const { return selection_; }
   const DatabaseImageView& View() const { return view_; }
-  CDBBuilder& Builder() { return builder_; }
 
   void SetFolder(const std::string& folder) { folder_ = folder; }
-  const std::string& Folder() const { return folder_; }
   void SetTemplatePath(const std::string& path) { templatePath_ = path; }
-  const std::string& TemplatePath() const { return templatePath_; }
 
   // The Database View's tree: the database, then both conversion lists.
   void BuildTree(CTreeNode& root) const;
@@ -49,6 +46,7 @@ class DatabaseWizard {
   CDBBuilder builder_;
   DatabaseImageView view_{};
   std::string selection_;
+  std::string selectionError_;
   std::string folder_;
   std::string templatePath_;
 };
