@@ -94,7 +94,10 @@ class LibraryDlgTest : public QObject {
       QVERIFY(dlg.Message()->isVisible());
       dlg.Message()->close();
 
-      const std::string csv = CsvN183ToN2k(dlg.Wizard().View()) + "\r\n" + CsvN2kToN183(dlg.Wizard().View()) + "\r\n\r\n";
+      DatabaseWizard ais;
+      std::string error;
+      QVERIFY(ais.SelectDatabase("AIS", error));
+      const std::string csv = CsvN183ToN2k(ais.View()) + "\r\n" + CsvN2kToN183(ais.View()) + "\r\n\r\n";
       QCOMPARE(ReadFile(folder + QStringLiteral("/TargetReport.csv")), QByteArray::fromStdString(csv));
       QVERIFY(ReadFile(folder + QStringLiteral("/TargetReport.txt")).contains("NMEA 2000 Rx PGN to NMEA 0183 Tx List"));
       QCOMPARE(dlg.Wizard().Selection(), std::string("AIS"));
