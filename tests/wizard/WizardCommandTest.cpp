@@ -88,6 +88,36 @@ TEST(WizardCommand, GeneratedDatabaseSourceCompilesToTheImageBytes) {
   fs::remove_all(folder);
 }
 
+// The enable-list source, with a template that supplies the firmware's
+// names, compiles, and its parallel lists agree in length.
+TEST(WizardCommand, GeneratedEnableListsCompileWithParallelLists) {
+  const fs::path folder = FreshFolder("lists");
+  fs::create_directories(folder);
+  std::ofstream(folder / "template.h") << "#include <cstdint>\r\n"
+                                          "typedef std::uint32_t u32;\r\ntypedef std::uint8_t u8;\r\n"
+                                          "enum { CAN_ISOACK_PGN = 59392, CAN_ISOREQ_PGN = 59904,\r\n"
+                                          "  CAN_ADDCLAIM_PGN = 60928, N2K_RCAGFUNC_PGN = 126208,\r\n"
+                                          "  N2K_TXRXLIST_PGN = 126464, N2K_PROPMANFA_PGN = 126720,\r\n"
+                                          "  PEL_MatchPDUFormatMask = 1, PEL_MatchPGNMask = 2,\r\n"
+                                          "  CAN_ISOREQ_PRI = 6, N2K_RCAGFUNC_PRI = 3, N2K_PROPMANFA_PRI = 6 };\r\n";
+  const QlxResult save = RunQlx("wizard save --out '" + folder.string() + "' --template '" +
+                                (folder / "template.h").string() + "'");
+  ASSERT_EQ(save.status, 0) << save.err;
+  EXPECT_TRUE(save.err.find("warning") == std::string::npos) << save.err;
+  for (const char* source : {"WXNEnableListDef.cpp", "WXNEnableListDefAIS.cpp"}) {
+    std::ofstream(folder / "check.cpp")
+        << "#include \"" << source << "\"\n"
+        << "#define COUNT(a) (sizeof(a) / sizeof((a)[0]))\n"
+           "static_assert(COUNT(_WXN_RxPGNListDef) == COUNT(_WXN_RxMaskListDef));\n"
+           "static_assert(COUNT(_WXN_TxPGNListDef) == COUNT(_WXN_TxRateListDef));\n"
+           "static_assert(COUNT(_WXN_TxPGNListDef) == COUNT(_WXN_TxPriorityListDef));\n";
+    const std::string compile = "c++ -std=c++17 -fsyntax-only -I'" + folder.string() + "' '" +
+                                (folder / "check.cpp").string() + "' 2>'" + (folder / "compile.log").string() + "'";
+    EXPECT_EQ(std::system(compile.c_str()), 0) << source << "\n" << ReadAll(folder / "compile.log");
+  }
+  fs::remove_all(folder);
+}
+
 TEST(WizardCommand, ReportWritesBothFilesAndPrintsTheirPaths) {
   const fs::path folder = FreshFolder("report");
   const QlxResult result = RunQlx("wizard report --select AIS --out '" + folder.string() + "' --name Mine");
