@@ -119,7 +119,8 @@ void CLibraryDlg::SaveToWizardDB() {
 }
 
 void CLibraryDlg::ChooseFolder() {
-  const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Wizard Output Folder"), folder_->text());
+  const QString chosen =
+      QFileDialog::getExistingDirectory(this, QStringLiteral("Wizard Output Folder"), folder_->text());
   if (!chosen.isEmpty()) {
     folder_->setText(chosen);
     TakeFolder();

@@ -36,7 +36,9 @@ std::string FormatterText(uint32_t formatterKey) {
 
 std::vector<std::string> N183TxLabels(const DatabaseImageView& view, const std::vector<uint32_t>& positions) {
   std::vector<std::string> labels;
-  for (uint32_t position : positions) labels.push_back(N183TxLabel(ReadN183TxSentence(GetN183TxSentence(view, position))));
+  for (uint32_t position : positions) {
+    labels.push_back(N183TxLabel(ReadN183TxSentence(GetN183TxSentence(view, position))));
+  }
   return labels;
 }
 

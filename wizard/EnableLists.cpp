@@ -59,7 +59,9 @@ void BuildEnableLists(const DatabaseImageView& view, CTreeNode& node) {
 
   node.AddLine("static const u32 _WXN_TxPGNListDef[] = {");
   node.AddLine("  /* Fixed PGNs:  */");
-  for (const char* name : {"CAN_ISOREQ_PGN", "N2K_RCAGFUNC_PGN", "N2K_PROPMANFA_PGN"}) node.AddLine("\t\t(%s << 8),", name);
+  for (const char* name : {"CAN_ISOREQ_PGN", "N2K_RCAGFUNC_PGN", "N2K_PROPMANFA_PGN"}) {
+    node.AddLine("\t\t(%s << 8),", name);
+  }
   node.AddLine("  /* Database PGNs:  */");
   for (uint32_t i = 0; i < txCount; ++i) AddPgnLine(node, ReadN2KTxPGN(GetN2KTxPGN(view, i)).pgn);
   node.AddLine("};");

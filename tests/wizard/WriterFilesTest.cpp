@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
-#include <sstream>
 
 #include "decode/OutputTree.h"
 #include "gateway/RepositoryCatalogue.h"
@@ -74,16 +73,6 @@ TEST(ReportFile, LinesPassTheBufferWholeAndFormattedTextIsCut) {
   ASSERT_TRUE(file.Close()) << file.Error();
   EXPECT_EQ(file.BytesWritten(), expected.size());
   EXPECT_EQ(ReadAll(folder.Path() / "big.txt"), expected);
-}
-
-TEST(ReportFile, CreationFailureIsReportedNotIgnored) {
-  TempFolder folder;
-  std::ofstream(folder.Path() / "plain").put('x');
-  ReportFile file;
-  EXPECT_FALSE(file.Create((folder.Path() / "plain").string(), "report.txt"));
-  EXPECT_FALSE(file.Error().empty());
-  file.Line("goes nowhere");
-  EXPECT_FALSE(file.Close());
 }
 
 TEST(FileHeader, CarriesTheDateBriefDetailsAndNotice) {
