@@ -50,8 +50,7 @@ TEST(WizardCommand, GeneratedDatabaseSourceCompilesToTheImageBytes) {
                                              "typedef std::uint8_t u8;\n"
                                              "#define cMAIN_NMEADBDefaultsSize 16384\n";
   std::ofstream(folder / "WXNDBDefaults.h") << "extern const u8 _DBDefaults[cMAIN_NMEADBDefaultsSize];\n";
-  std::ofstream(folder / "dump.cpp") << "#include <cstdio>\n#include <cstdint>\n#include <algorithm>
-#include <cstdlib>\n"
+  std::ofstream(folder / "dump.cpp") << "#include <cstdio>\n#include <cstdint>\n#include <cstdlib>\n"
                                         "extern const std::uint8_t _DBDefaults[16384];\n"
                                         "int main(int argc, char** argv) {\n"
                                         "  std::fwrite(_DBDefaults, 1, std::atoi(argv[1]), stdout);\n"
