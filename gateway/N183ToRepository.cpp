@@ -313,14 +313,18 @@ int32_t ConvertN183Field(N183ReceiveContext& ctx, const N183FieldEntry& field, u
     case DT0183_XTE:
     case DT0183_AngleLR:
       r = ParseDecimal(text, v);
-      if (r != 0 || !next) return r;
-      if (field.fieldType == DT0183_HeadingCorrection && next[0] == 'W') v.value = -v.value;
-      if (field.fieldType == DT0183_XTE && next[0] == 'R') v.value = -v.value;
-      if (field.fieldType == DT0183_AngleLR && next[0] == 'L') {
-        v.value = -v.value;
-        AddScaled(v, 360, 0);
+      if (r != 0) return r;
+      // Without its direction letter the magnitude is still converted: a
+      // number of degrees must not be stored as radians.
+      if (next) {
+        if (field.fieldType == DT0183_HeadingCorrection && next[0] == 'W') v.value = -v.value;
+        if (field.fieldType == DT0183_XTE && next[0] == 'R') v.value = -v.value;
+        if (field.fieldType == DT0183_AngleLR && next[0] == 'L') {
+          v.value = -v.value;
+          AddScaled(v, 360, 0);
+        }
+        if (v.status == VS_Valid) v.status = validity;
       }
-      if (v.status == VS_Valid) v.status = validity;
       ConvertToBaseUnits(v, *conversion, format.exponent, format.resolutionFactor);
       return 0;
     case DT0183_Date: {

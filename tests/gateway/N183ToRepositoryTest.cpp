@@ -76,6 +76,7 @@ const SlotCase kSlotCases[] = {
     {"$GPRMC,225446,A,4916.45,N,12311.12,W,000.5,054.7,1911,020.3,E,A", RD_Date, VS_NoDataYet, 0},
     {"$HCHDG,98.3,0.0,E,12.6,W", RD_HeadingSensorMag, VS_Valid, 17157},
     {"$HCHDG,98.3,0.0,E,12.6,W", RD_MagneticVariation, VS_Valid, -2198},
+    {"$HCHDG,98.3,0.0,E,20.3,", RD_MagneticVariation, VS_Valid, 3543},
     // Date in three fields, time with the talker's time source, local zone.
     {"$GPZDA,201530.00,04,07,2002,-03,30", RD_Date, VS_Valid, 11872},
     {"$GPZDA,201530.00,04,07,2002,-03,30", RD_UTC, VS_Valid, 729300000},
