@@ -10,7 +10,6 @@
 #include "gateway/UnitConversion.h"
 #include "library/DBImageView.h"
 #include "library/DBMemImage.h"
-#include "library/DBN183Nodes.h"
 #include "library/N183Tables.h"
 
 namespace {
