@@ -12,6 +12,7 @@
 
 #include "gateway/AisPayload.h"
 #include "gateway/N183ToRepository.h"
+#include "gateway/TimeSource.h"
 #include "tests/gateway/GatewayDatabase.h"
 
 namespace {
@@ -232,6 +233,36 @@ TEST(AisToRepository, PayloadsThatOverflowOrStopShortWriteNothingStale) {
   rx.Receive({"!AIVDM,1,1,,A,55?MbV02;H;s<HtKR20EHE:0@T4@Dn22,0*1C"});
   EXPECT_EQ(rx.Read(RD_AIS_Name).status, VS_NotAvailable);
   EXPECT_EQ(rx.Read(RD_AIS_Destination).status, VS_NotAvailable);
+}
+
+TEST(AisToRepository, ArrivalDateTakesTheYearOfTheCurrentDate) {
+  const std::vector<std::string> message5 = {
+      "!AIVDM,2,1,1,A,55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8,0*1C",
+      "!AIVDM,2,2,1,A,88888888880,2*25"};  // arrival 15 May, 14:00
+  struct Case {
+    int64_t today;    // days since 1970
+    int64_t arrival;  // days since 1970
+  };
+  // 1 June 2024: May has passed, so 15 May 2025; 1 March 2024: 15 May 2024.
+  for (const Case c : {Case{19875, 20223}, Case{19783, 19858}}) {
+    AisReceiver rx;
+    TimeSourceSelection today;
+    MakeValue(today.date, c.today, 0);
+    today.selectedAt = 1000;
+    rx.ctx.timeSource = &today;
+    rx.Receive(message5);
+    EXPECT_EQ(rx.Read(RD_AIS_EstimatedArrivalDate).value, c.arrival);
+    EXPECT_EQ(rx.Read(RD_AIS_EstimatedArrivalTime).value, 14 * 3600 * 10000);
+  }
+  // A date selected more than an hour ago no longer gives the year.
+  AisReceiver late;
+  TimeSourceSelection old;
+  MakeValue(old.date, 19875, 0);
+  old.selectedAt = 1000;
+  late.ctx.timeSource = &old;
+  SetGatewayClock(1000 + 3600000);
+  late.Receive(message5);
+  EXPECT_EQ(late.Read(RD_AIS_EstimatedArrivalDate).status, VS_TimeOut);
 }
 
 TEST(AisPayload, ArmourRoundTripsEverySixBitValue) {
