@@ -15,6 +15,7 @@
 #include <string>
 
 #include "bench/DecodeBench.h"
+#include "bench/GatewayBench.h"
 #include "log/RecordParser.h"
 #include "log/synth/SyntheticLog.h"
 
@@ -107,7 +108,7 @@ uint64_t CountFramingBytes(const uint8_t* data, size_t length) {
   return dle + esc + dollar;
 }
 
-void MeasureParse(uint64_t bytes) {
+void MeasureParse(uint64_t bytes, bool gateway) {
   const std::filesystem::path path = CachedLog(bytes);
 
   Stopwatch watch;
@@ -142,6 +143,7 @@ void MeasureParse(uint64_t bytes) {
   std::printf("peak resident       %.1f MB (%.2f x the file)\n", PeakResident() / kMB, PeakResident() / kMB / mb);
   std::printf("target              parse >= 250 MB/s: %s\n", mb / parse.cpu >= 250 ? "met" : "MISSED");
   MeasureDecode(parser, path, parse.wall);
+  if (gateway) MeasureGateway(parser);
 }
 
 // Opening as the document does, in a child process of its own so that its
@@ -172,7 +174,7 @@ void MeasureOpen() {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500]\n");
+  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500] [--gateway]\n");
   return 2;
 }
 
@@ -181,6 +183,7 @@ int Usage() {
 int main(int argc, char** argv) {
   uint64_t bytes = kDefaultBytes;
   bool open500 = false;
+  bool gateway = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--bytes") == 0 && i + 1 < argc) {
       char* end = nullptr;
@@ -188,12 +191,14 @@ int main(int argc, char** argv) {
       if (*end != '\0' || bytes < 1000 || bytes >= LogFileImage::kSizeLimit) return Usage();
     } else if (std::strcmp(argv[i], "--open500") == 0) {
       open500 = true;
+    } else if (std::strcmp(argv[i], "--gateway") == 0) {
+      gateway = true;
     } else {
       return Usage();
     }
   }
   // Opening first, while this process is still small.
   if (open500) MeasureOpen();
-  MeasureParse(bytes);
+  MeasureParse(bytes, gateway);
   return 0;
 }

@@ -1,0 +1,25 @@
+#include "gateway/DatatypeFormat.h"
+
+#include "gateway/RepositoryCatalogue.h"
+#include "library/N2kLookup.h"
+
+namespace {
+constexpr uint32_t kSignedClass = 4;
+}
+
+DatatypeFormat FormatOfDatatype(uint32_t datatype) {
+  DatatypeFormat f;
+  const RepositoryDatatype* row = GetRepositoryDatatype(datatype);
+  if (!row) return f;
+  f.entry = GetDDEntry(row->dictionaryIndex);
+  if (!f.entry) return f;
+  f.exponent = f.entry->resolutionExponent;
+  f.resolutionFactor = f.entry->resolutionMultiplier;
+  f.dataType = f.entry->dataType;
+  f.isText = f.dataType == kText8Format;
+  if (const BasicDataType* type = GetDataType(f.dataType); type && type->typeClass == kSignedClass) {
+    f.isSigned = true;
+    f.signBytes = type->sizeBytes;
+  }
+  return f;
+}

@@ -1,0 +1,179 @@
+#include "gateway/N2kMessageBuilder.h"
+
+#include <vector>
+
+#include "decode/N2kFieldExtract.h"
+#include "gateway/DatatypeFormat.h"
+#include "gateway/FieldSelector.h"
+#include "gateway/Repository.h"
+#include "library/DBImageView.h"
+#include "library/N2kLookup.h"
+
+namespace {
+
+constexpr uint8_t kNoRepeat = 0xFF;
+constexpr uint8_t kEveryInstance = 0xFF;
+constexpr uint32_t kEngineParametersRapid = 127488;
+constexpr int32_t kEncodeFailed = 1701;
+constexpr uint32_t kSignedClass = 4;
+
+struct FieldFormat {
+  bool isSigned = false;
+  bool zeroWhenNull = false;
+  int exponent = 0;
+};
+
+FieldFormat FormatOfField(const N2KFieldEntry& f) {
+  FieldFormat format;
+  const DataDictionaryEntry* entry = GetDDEntry(f.dictionaryIndex);
+  if (!entry) return format;
+  format.exponent = entry->resolutionExponent;
+  format.zeroWhenNull = entry->dataType == kBitZeroFieldFormat;
+  const BasicDataType* type = GetDataType(entry->dataType);
+  format.isSigned = type && type->typeClass == kSignedClass;
+  return format;
+}
+
+bool FitsBytes(int64_t v, uint32_t n, bool isSigned) {
+  if (n >= 8) return isSigned || v >= 0;
+  if (isSigned) {
+    const int64_t top = (int64_t{1} << (8 * n - 1)) - 1;
+    return v >= -top - 1 && v <= top;
+  }
+  return v >= 0 && static_cast<uint64_t>(v) < (uint64_t{1} << (8 * n));
+}
+
+// False when the field lies outside the buffer or has no place.
+bool WriteValue(N2kMessageBuilder& b, const N2KFieldEntry& f, RepositoryValue v, uint32_t p) {
+  const FieldFormat format = FormatOfField(f);
+  if (f.sizeBits > 0) {
+    uint64_t bits = static_cast<uint64_t>(v.value);
+    if (v.status > VS_Used) bits = format.zeroWhenNull ? 0 : ~uint64_t{0};
+    return WriteBitsLE(b.data.data(), kPgnBufferBytes, p, f.sizeBits, bits);
+  }
+  const uint32_t n = f.sizeBytes;
+  if (n == 0 || p % 8 != 0 || p / 8 + n > kPgnBufferBytes) return false;
+  bool notAvailable = v.status > VS_Used || n > 8 || Rescale(v, format.exponent) != 0;
+  // A number the field cannot hold would reach the bus as another number.
+  if (!notAvailable && !FitsBytes(v.value, n, format.isSigned)) notAvailable = true;
+  uint8_t* out = b.data.data() + p / 8;
+  for (uint32_t i = 0; i < n; ++i) {
+    if (notAvailable) out[i] = (i + 1 == n && format.isSigned) ? 0x7F : 0xFF;
+    else out[i] = static_cast<uint8_t>(static_cast<uint64_t>(v.value) >> (8 * i));
+  }
+  return true;
+}
+
+// 0 on success.
+int32_t EncodeField(N2kMessageBuilder& b, const N2KFieldEntry& f, uint32_t instance, uint32_t p) {
+  if (FormatOfDatatype(f.repositoryIndex).isText) {
+    SlotCursor slot;
+    // A text no target has sent, or one that aged out, keeps the fill: the
+    // bytes of an earlier target's text must not go out under a new one.
+    if (OpenSlotRaw(b.repository, f.repositoryIndex, instance, false, slot) != 0 || slot.GetStatus() > VS_Used) {
+      return 0;
+    }
+    for (uint32_t i = 0; i < f.sizeBytes && !slot.AtEnd() && p / 8 + i < kPgnBufferBytes; ++i) {
+      b.data[p / 8 + i] = slot.GetByte(0xFF);
+    }
+    return 0;
+  }
+  RepositoryValue v;
+  const int32_t read = GetValue(b.repository, f.repositoryIndex, instance, false, v);
+  const bool written = WriteValue(b, f, v, p);
+  if (v.status >= VS_Invalid || !written) return kEncodeFailed;
+  return read;
+}
+
+void WriteSelector(N2kMessageBuilder& b, uint32_t pgn, const N2KFieldEntry& f, const std::vector<N2KFieldEntry>& all) {
+  const FieldSelector s = ResolveFieldSelector(pgn, f, all.data(), static_cast<uint32_t>(all.size()));
+  if (s.present) WriteBitsLE(b.data.data(), kPgnBufferBytes, s.bitPosition, s.bitWidth, s.value);
+}
+
+void WriteInstanceField(N2kMessageBuilder& b, uint32_t instance) {
+  const PgnDefinition* definition = FindPGN(b.pgn);
+  if (!definition || b.pgn == kEngineParametersRapid) return;
+  for (uint32_t i = 0; i < definition->fieldCount; ++i) {
+    const FieldDefinition& field = definition->fields[i];
+    if (field.fieldNumber != definition->instanceField || field.bitPosition < 0) continue;
+    const uint32_t width = field.sizeBits + 8u * field.sizeBytes;
+    if (field.bitPosition + width <= b.length * 8) {
+      WriteBitsLE(b.data.data(), kPgnBufferBytes, static_cast<uint32_t>(field.bitPosition), width, instance);
+    }
+    return;
+  }
+}
+
+}  // namespace
+
+int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) {
+  if (!entry || !b.database) return kBuildNoEntry;
+  const N2KPGNEntry e = ReadN2KTxPGN(entry);
+  b.data.fill(0xFF);
+  b.length = e.size < b.capacity ? e.size : b.capacity;
+  b.destination = 255;
+  b.source = 0;
+  b.pgn = e.pgn;
+  b.priority = e.priority;
+  b.time = 0;
+  std::vector<N2KFieldEntry> fields;
+  for (uint32_t i = 0; i < e.fieldCount; ++i) {
+    const uint8_t* raw = GetN2KTxField(*b.database, entry, i);
+    if (!raw) break;
+    fields.push_back(ReadN2KField(raw));
+  }
+  const uint32_t count = static_cast<uint32_t>(fields.size());
+  const bool repeats = e.groupFieldIndex != kNoRepeat && e.groupFieldIndex < count && e.groupSize > 0;
+  const uint32_t fixed = repeats ? e.groupFieldIndex : count;
+  uint32_t good = 0;
+  for (uint32_t i = 0; i < fixed; ++i) {
+    const N2KFieldEntry& f = fields[i];
+    if (f.instance != kEveryInstance && f.instance != instance) continue;
+    const int32_t r = EncodeField(b, f, 0, f.bitPosition);
+    if (r != 0 && (f.flags & kN2KFieldCritical)) return kBuildNothingToSend;
+    if (r == 0 && (f.flags & kN2KFieldInValidCount)) ++good;
+    WriteSelector(b, e.pgn, f, fields);
+  }
+  if (repeats) {
+    int64_t repetitions = 0;
+    RepositoryValue c;
+    if (GetValue(b.repository, e.repeatRepository, 0, false, c) == 0 && IsValid(c)) repetitions = c.value;
+    const uint32_t setEnd = e.groupFieldIndex + e.groupSize < count ? e.groupFieldIndex + e.groupSize : count;
+    const uint64_t firstBit = fields[e.groupFieldIndex].bitPosition;
+    uint64_t offset = 0;
+    for (int64_t r = 0; r < repetitions; ++r) {
+      // The whole repetition, counted from the start of the data, must fit.
+      if (firstBit + offset + e.groupBits > uint64_t{kPgnBufferBytes} * 8) return kBuildRepeatsTooLong;
+      for (uint32_t i = e.groupFieldIndex; i < setEnd; ++i) {
+        const N2KFieldEntry& f = fields[i];
+        const int32_t result = EncodeField(b, f, static_cast<uint32_t>(r), static_cast<uint32_t>(f.bitPosition + offset));
+        if (result == 0 && (f.flags & kN2KFieldInValidCount)) ++good;
+        if (result == 0) WriteSelector(b, e.pgn, f, fields);
+      }
+      offset += e.groupBits;
+      if (e.groupBits == 0) break;
+    }
+    // A repetition that ends inside a byte still sends that byte.
+    b.length = static_cast<uint32_t>((firstBit + offset + 7) / 8);
+  } else if (e.size > kPgnBufferBytes) {
+    b.length = 0;
+  }
+  if (good == 0) return kBuildNothingToSend;
+  if (!FindPGN(e.pgn)) return kBuildNothingToSend;
+  WriteInstanceField(b, instance);
+  return 0;
+}
+
+int32_t BuildAndEmitPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance, const EmitPgn& emit) {
+  const int32_t result = BuildPgn(b, entry, instance);
+  if (result == 0 && emit) emit(b);
+  return result;
+}
+
+bool SendPendingPgn(N2kMessageBuilder& b, const EmitPgn& emit) {
+  if (b.pendingPgn == 0) return false;
+  const uint32_t pgn = b.pendingPgn;
+  b.pendingPgn = 0;
+  if (b.database) BuildAndEmitPgn(b, FindN2KTxPGN(*b.database, pgn), 0, emit);
+  return true;
+}
