@@ -29,6 +29,8 @@ class CQLXReaderDoc : public QObject {
   // The records on show stay; nothing is signalled for the dropped open.
   void CancelOpen();
   bool Opening() const { return job_ != nullptr; }
+  // Workers not yet ended, cancelled ones included.
+  qsizetype Workers() const { return workers_.size(); }
   // An untitled document with no records; cancels an open.
   void New();
 

@@ -260,7 +260,7 @@ class MainFrameTest : public QObject {
     QVERIFY(!progress->isVisible());
     QCOMPARE(status->text(), smallStatus);
     // The worker runs on to its end; what it made must not replace the list.
-    QTest::qWait(1000);
+    QTRY_COMPARE(reader.Document().Workers(), 0);
     QCOMPARE(frame.ListView()->model()->rowCount(), 1);
     QCOMPARE(frame.windowTitle(), QStringLiteral("small.qlx - QLX Reader"));
     QVERIFY(frame.findChild<QAction*>(QStringLiteral("recentFile2")) == nullptr);
