@@ -102,7 +102,7 @@ class MainFrameTest : public QObject {
     CMainFrame& frame = reader.MainFrame();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - QLX Reader"));
-    QVERIFY(!frame.windowIcon().isNull());
+    QVERIFY(frame.windowIcon().availableSizes().contains(QSize(256, 256)));
     CQLXReaderView& list = *frame.ListView();
     QCOMPARE(list.model()->rowCount(), 0);
     const QStringList headers{"Line", "Time", "Type", "Data"};
