@@ -72,6 +72,7 @@ CQLXReaderView::CQLXReaderView(CQLXReaderDoc& doc, QWidget* parent)
   // Drops and clicks go through to the list and the window.
   emptyHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
   connect(&model_, &QAbstractItemModel::modelReset, this, &CQLXReaderView::ShowHintWhenEmpty);
+  connect(&model_, &QAbstractItemModel::modelReset, this, &CQLXReaderView::FitLineNumbers);
   ShowHintWhenEmpty();
 
   connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
@@ -101,6 +102,14 @@ void CQLXReaderView::SaveColumnWidths() const {
   QVariantList widths;
   for (int c = 0; c < RecordTableModel::kData; ++c) widths.append(columnWidth(c));
   QSettings().setValue(QString::fromLatin1(kColumnWidthsKey), widths);
+}
+
+void CQLXReaderView::FitLineNumbers() {
+  const int needed = fontMetrics().horizontalAdvance(QString::number(model_.rowCount())) + kCellPadding;
+  if (columnWidth(RecordTableModel::kLine) >= needed) return;
+  sizingColumns_ = true;
+  setColumnWidth(RecordTableModel::kLine, needed);
+  sizingColumns_ = false;
 }
 
 void CQLXReaderView::ShowHintWhenEmpty() { emptyHint_->setVisible(model_.rowCount() == 0); }

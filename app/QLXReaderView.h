@@ -37,6 +37,9 @@ class CQLXReaderView : public QTableView {
   void MakeColumns();
   void SaveColumnWidths() const;
   void ShowHintWhenEmpty();
+  // Never narrower than the last line number: a number cut short reads as
+  // another number.
+  void FitLineNumbers();
   int SelectedRow() const;
 
   CQLXReaderDoc& doc_;

@@ -21,7 +21,7 @@ class RecordTableModel : public QAbstractTableModel {
     const char* widest;
   };
   static constexpr std::array<ColumnDefinition, kColumnCount> kColumns{{
-      {"Line", "0000000"},  // a log under the size limit has fewer than 10 million records
+      {"Line", "0000000"},  // widened when a log has more records
       {"Time", "00:00:00.000"},
       {"Type", "UNKNOWN"},
       {"Data", ""},

@@ -165,6 +165,17 @@ class MainFrameTest : public QObject {
     QCOMPARE(list.columnWidth(0), 123);
     QCOMPARE(list.columnWidth(1), list.FittingWidth(1));
     QCOMPARE(list.columnWidth(2), list.FittingWidth(2));
+
+    // Too narrow for the last line number: widened for the log, but the
+    // user's own width stays the remembered one.
+    list.horizontalHeader()->setMinimumSectionSize(1);
+    list.horizontalHeader()->resizeSection(0, 12);
+    const int narrow = list.columnWidth(0);
+    QVERIFY(OpenAndWait(reader.MainFrame(), SamplePath()));
+    const int needed = list.fontMetrics().horizontalAdvance(QString::number(list.model()->rowCount()));
+    QVERIFY(narrow < needed);
+    QVERIFY(list.columnWidth(0) > needed);
+    QCOMPARE(QSettings().value(CQLXReaderView::kColumnWidthsKey).toList().value(0).toInt(), narrow);
   }
 
   void droppedFileReplacesTheList() {
