@@ -20,7 +20,7 @@ constexpr std::array<FrameCommandDefinition, kFrameCommandCount> kFrameCommands{
   {FrameCommand::Exit, "fileExit", "E&xit", "", "Quit the application", "Exit", true, "application-exit", kNoIcon},
   {FrameCommand::Undo, "editUndo", "&Undo", "Ctrl+Z;Alt+Backspace", "Undo the last action", "Undo", false, "edit-undo", kNoIcon},
   {FrameCommand::Cut, "editCut", "Cu&t", "Ctrl+X;Shift+Del", "Cut the selection and put it on the Clipboard", "Cut", false, "edit-cut", kNoIcon},
-  {FrameCommand::Copy, "editCopy", "&Copy", "Ctrl+C;Ctrl+Ins", "Copy the selection and put it on the Clipboard", "Copy", false, "edit-copy", kNoIcon},
+  {FrameCommand::Copy, "editCopy", "&Copy", "Ctrl+C;Ctrl+Ins", "Copy the selection and put it on the Clipboard", "Copy", true, "edit-copy", kNoIcon},
   {FrameCommand::Paste, "editPaste", "&Paste", "Ctrl+V;Shift+Ins", "Insert Clipboard contents", "Paste", false, "edit-paste", kNoIcon},
   {FrameCommand::Print, "filePrint", "&Print...", "", "Print the active document", "Print", false, "document-print", kNoIcon},
   {FrameCommand::ToggleToolbar, "viewToolbar", "&Toolbar", "", "Show or hide the toolbar", "Toggle ToolBar", true, "", kNoIcon},

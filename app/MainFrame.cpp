@@ -1,13 +1,13 @@
 #include "app/MainFrame.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QSettings>
@@ -19,8 +19,10 @@
 #include "app/LibraryDlg.h"
 #include "app/ListSplitter.h"
 #include "app/LockKeyPanes.h"
+#include "app/OpenProgress.h"
 #include "app/QLXReaderDoc.h"
 #include "app/QLXReaderView.h"
+#include "log/RecordParser.h"
 
 namespace {
 
@@ -30,15 +32,6 @@ const char* const kOpenFilter = "Torvanode QLX Files (*.qlx *.txt);;All Files (*
 QString PlacementKey() {
   return QString::fromLatin1(CMainFrame::kPlacementSection) + u'/' + QString::fromLatin1(CMainFrame::kPlacementEntry);
 }
-
-// The busy cursor stays up however the load ends.
-class BusyCursor {
- public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // The first local file of a drag, or empty.
 QString DraggedFile(const QMimeData* mime) {
@@ -53,6 +46,7 @@ QString DraggedFile(const QMimeData* mime) {
 CMainFrame::CMainFrame(CQLXReaderDoc& doc, QWidget* parent)
     : QMainWindow(parent), doc_(doc), commands_(MakeFrameCommands(*this)) {
   setObjectName(QStringLiteral("mainFrame"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/qlxreader.png")));
   // Until a placement is saved the window takes most of the screen, as a
   // new top-level window does on the desktop this layout was drawn for.
   resize(screen()->availableSize() * 3 / 4);
@@ -124,6 +118,8 @@ void CMainFrame::MakeStatusBar() {
   message_ = new QLabel(QStringLiteral("Ready"), statusBar());
   message_->setObjectName(QStringLiteral("messagePane"));
   statusBar()->addWidget(message_, 1);
+  progress_ = new OpenProgress(statusBar());
+  statusBar()->addPermanentWidget(progress_);
   new LockKeyPanes(*statusBar());
 }
 
@@ -134,6 +130,13 @@ void CMainFrame::ConnectCommands() {
   connect(Command(FrameCommand::About), &QAction::triggered, this, &CMainFrame::ShowAbout);
   connect(Command(FrameCommand::NextPane), &QAction::triggered, this, &CMainFrame::SwitchPane);
   connect(Command(FrameCommand::PreviousPane), &QAction::triggered, this, &CMainFrame::SwitchPane);
+  connect(Command(FrameCommand::Copy), &QAction::triggered, list_, &CQLXReaderView::CopySelection);
+  list_->addAction(Command(FrameCommand::Copy));
+  list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+  connect(&doc_, &CQLXReaderDoc::Opened, this, &CMainFrame::ShowOpened);
+  connect(&doc_, &CQLXReaderDoc::OpenFailed, this, &CMainFrame::ShowOpenFailure);
+  connect(progress_, &OpenProgress::Cancelled, this, &CMainFrame::CancelOpen);
 
   QAction* toolbar = Command(FrameCommand::ToggleToolbar);
   toolbar->setCheckable(true);
@@ -148,24 +151,44 @@ void CMainFrame::ConnectCommands() {
 }
 
 void CMainFrame::OpenFile(const QString& path) {
-  QElapsedTimer timer;
-  {
-    BusyCursor busy;
-    timer.start();
-    doc_.Open(path);
-  }
-  const qint64 elapsed = timer.elapsed();
+  if (!doc_.Opening()) shownMessage_ = message_->text();
+  openTimer_.start();
+  doc_.Open(path);
+  progress_->Start();
+  message_->setText(QStringLiteral("Opening %1...").arg(QFileInfo(path).fileName()));
+}
+
+bool CMainFrame::Opening() const { return doc_.Opening(); }
+
+void CMainFrame::ShowOpened(const QString& path, bool looksLikeLog) {
+  progress_->Stop();
   recent_.Add(path);
   ShowRecentFiles();
   UpdateTitle();
   list_->scrollToTop();
-  message_->setText(QStringLiteral("%1: %2 records, loaded in %3 ms")
-                        .arg(QFileInfo(path).fileName())
-                        .arg(doc_.Count())
-                        .arg(elapsed));
+  QString text = QStringLiteral("%1: %2 records, loaded in %3 ms")
+                     .arg(QFileInfo(path).fileName())
+                     .arg(doc_.Count())
+                     .arg(openTimer_.elapsed());
+  if (!looksLikeLog) text += QStringLiteral("; ") + QString::fromLatin1(kNotQlxLogMessage);
+  message_->setText(text);
+}
+
+void CMainFrame::ShowOpenFailure(const QString& path, const QString& reason) {
+  progress_->Stop();
+  message_->setText(shownMessage_);
+  QMessageBox::warning(this, QString::fromLatin1(kAppTitle),
+                       QStringLiteral("%1\ncannot be shown: %2.").arg(QDir::toNativeSeparators(path), reason));
+}
+
+void CMainFrame::CancelOpen() {
+  doc_.CancelOpen();
+  progress_->Stop();
+  message_->setText(shownMessage_);
 }
 
 void CMainFrame::NewDocument() {
+  progress_->Stop();
   doc_.New();
   UpdateTitle();
   message_->setText(QStringLiteral("Ready"));

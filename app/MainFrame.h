@@ -3,6 +3,7 @@
 // its placement and the recent files across runs.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 
@@ -14,6 +15,7 @@ class CLibraryDlg;
 class CListSplitter;
 class CQLXReaderDoc;
 class CQLXReaderView;
+class OpenProgress;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -28,8 +30,11 @@ class CMainFrame : public QMainWindow {
   explicit CMainFrame(CQLXReaderDoc& doc, QWidget* parent = nullptr);
 
   // File Open, a recent file, a dropped file and the command line all come
-  // here. Shows the file name, record count and load time on the status bar.
+  // here. The file opens in the background with a busy bar and Cancel; then
+  // the status bar shows its name, record count and load time, or a message
+  // box says why it cannot be shown and the previous file stays.
   void OpenFile(const QString& path);
+  bool Opening() const;
 
   QAction* Command(FrameCommand command) const { return commands_[static_cast<size_t>(command)]; }
   CQLXReaderView* ListView() const { return list_; }
@@ -50,6 +55,9 @@ class CMainFrame : public QMainWindow {
   void ConnectCommands();
   void ShowRecentFiles();
   void UpdateTitle();
+  void ShowOpened(const QString& path, bool looksLikeLog);
+  void ShowOpenFailure(const QString& path, const QString& reason);
+  void CancelOpen();
   void NewDocument();
   void PromptOpen();
   void ShowAbout();
@@ -67,6 +75,10 @@ class CMainFrame : public QMainWindow {
   QAction* recentPlaceholder_ = nullptr;
   QList<QAction*> recentActions_;
   QLabel* message_ = nullptr;
+  OpenProgress* progress_ = nullptr;
+  // What the status bar said before an open, for when the open comes to nothing.
+  QString shownMessage_;
+  QElapsedTimer openTimer_;
   bool placementRestored_ = false;
   CLibraryDlg* databaseView_ = nullptr;
 };

@@ -4,30 +4,44 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QSettings>
+#include <algorithm>
+#include <set>
+#include <string_view>
 
 #include "app/InfoView.h"
 #include "app/QLXReaderDoc.h"
 #include "app/TreeCtrlBinding.h"
+#include "log/MessageType.h"
 
 namespace {
 
-// The column widths are pixels, drawn for a small dialog font. A larger
-// desktop font would cut every time short, so the list steps its font down
-// until a time fits its column.
-QFont FontFittingTheTimes(QFont font) {
-  constexpr double kSmallestPointSize = 6.0;
-  constexpr int kCellPadding = 8;
-  const int room = RecordTableModel::kColumns[RecordTableModel::kTime].width - kCellPadding;
-  while (font.pointSizeF() > kSmallestPointSize &&
-         QFontMetrics(font).horizontalAdvance(QStringLiteral("00:00:00.000")) > room)
-    font.setPointSizeF(font.pointSizeF() - 0.5);
-  return font;
+// Room for the cell's margins on both sides and the grid line.
+constexpr int kCellPadding = 16;
+
+int TextWidth(const QFontMetrics& metrics, std::string_view text) {
+  return metrics.horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+// Every type code up to the highest one, so that a name added to the table
+// is measured too; codes without a row show "UNKNOWN".
+int WidestTypeName(const QFontMetrics& metrics) {
+  std::set<std::string_view> names;
+  for (uint32_t type = 0; type <= MT_ASCII; ++type) names.insert(MessageTypeName(type));
+  int widest = 0;
+  for (std::string_view name : names) widest = std::max(widest, TextWidth(metrics, name));
+  return widest;
+}
+
+void PutOnClipboard(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 }  // namespace
 
 CQLXReaderView::CQLXReaderView(CQLXReaderDoc& doc, QWidget* parent)
-    : QTableView(parent), doc_(doc), model_(doc) {
+    : QTableView(parent), doc_(doc), model_(doc), emptyHint_(new QLabel(viewport())) {
   setObjectName(QStringLiteral("recordList"));
   setModel(&model_);
   setShowGrid(true);
@@ -36,7 +50,6 @@ CQLXReaderView::CQLXReaderView(CQLXReaderDoc& doc, QWidget* parent)
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setWordWrap(false);
   setTabKeyNavigation(false);
-  setFont(FontFittingTheTimes(font()));
 
   // Every row has the same height, so the view finds any row by arithmetic
   // and never measures a cell it does not draw.
@@ -45,23 +58,65 @@ CQLXReaderView::CQLXReaderView(CQLXReaderDoc& doc, QWidget* parent)
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   horizontalHeader()->setHighlightSections(false);
-  horizontalHeader()->setStretchLastSection(false);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  horizontalHeader()->setStretchLastSection(true);
+  MakeColumns();
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+    if (!sizingColumns_ && column != RecordTableModel::kData) SaveColumnWidths();
+  });
+
+  emptyHint_->setObjectName(QStringLiteral("emptyListHint"));
+  emptyHint_->setText(QString::fromLatin1(kEmptyListHint));
+  emptyHint_->setAlignment(Qt::AlignCenter);
+  emptyHint_->setForegroundRole(QPalette::PlaceholderText);
+  // Drops and clicks go through to the list and the window.
+  emptyHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  connect(&model_, &QAbstractItemModel::modelReset, this, &CQLXReaderView::ShowHintWhenEmpty);
+  connect(&model_, &QAbstractItemModel::modelReset, this, &CQLXReaderView::FitLineNumbers);
+  ShowHintWhenEmpty();
 
   connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
     ShowRecordDetails(index.row());
   });
 }
 
-void CQLXReaderView::resizeEvent(QResizeEvent* event) {
-  QTableView::resizeEvent(event);
-  if (!columnsMade_ && viewport()->width() > 0) MakeColumns();
+int CQLXReaderView::FittingWidth(int column) const {
+  const RecordTableModel::ColumnDefinition& definition = RecordTableModel::kColumns[static_cast<size_t>(column)];
+  int width = std::max(TextWidth(fontMetrics(), definition.widest),
+                       TextWidth(horizontalHeader()->fontMetrics(), definition.header));
+  if (column == RecordTableModel::kType) width = std::max(width, WidestTypeName(fontMetrics()));
+  return width + kCellPadding;
 }
 
 void CQLXReaderView::MakeColumns() {
-  for (int c = 0; c < RecordTableModel::kData; ++c)
-    setColumnWidth(c, RecordTableModel::kColumns[static_cast<size_t>(c)].width);
-  setColumnWidth(RecordTableModel::kData, viewport()->width() - RecordTableModel::kDataColumnMargin);
-  columnsMade_ = true;
+  const QVariantList saved = QSettings().value(QString::fromLatin1(kColumnWidthsKey)).toList();
+  sizingColumns_ = true;
+  for (int c = 0; c < RecordTableModel::kData; ++c) {
+    const int width = saved.value(c).toInt();
+    setColumnWidth(c, width > 0 ? width : FittingWidth(c));
+  }
+  sizingColumns_ = false;
+}
+
+void CQLXReaderView::SaveColumnWidths() const {
+  QVariantList widths;
+  for (int c = 0; c < RecordTableModel::kData; ++c) widths.append(columnWidth(c));
+  QSettings().setValue(QString::fromLatin1(kColumnWidthsKey), widths);
+}
+
+void CQLXReaderView::FitLineNumbers() {
+  const int needed = fontMetrics().horizontalAdvance(QString::number(model_.rowCount())) + kCellPadding;
+  if (columnWidth(RecordTableModel::kLine) >= needed) return;
+  sizingColumns_ = true;
+  setColumnWidth(RecordTableModel::kLine, needed);
+  sizingColumns_ = false;
+}
+
+void CQLXReaderView::ShowHintWhenEmpty() { emptyHint_->setVisible(model_.rowCount() == 0); }
+
+void CQLXReaderView::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  emptyHint_->setGeometry(viewport()->rect());
 }
 
 int CQLXReaderView::SelectedRow() const {
@@ -69,20 +124,36 @@ int CQLXReaderView::SelectedRow() const {
   return rows.isEmpty() ? -1 : rows.front().row();
 }
 
+QModelIndex CQLXReaderView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  // Rows are selected whole, so Home and End have no column to move to: they
+  // go to the first and the last record, as Ctrl+Home and Ctrl+End do.
+  if (action == MoveHome || action == MoveEnd) modifiers |= Qt::ControlModifier;
+  return QTableView::moveCursor(action, modifiers);
+}
+
 void CQLXReaderView::keyPressEvent(QKeyEvent* event) {
-  const bool hadSelection = SelectedRow() >= 0;
+  // The table's own copy would take only the current cell's text.
+  if (event->matches(QKeySequence::Copy)) {
+    CopySelection();
+    event->accept();
+    return;
+  }
   // The table moves the selection, and keeps it at either end of the list.
   QTableView::keyPressEvent(event);
-  if (hadSelection) ShowRecordDetails(SelectedRow());
+  const int row = SelectedRow();
+  if (row >= 0) ShowRecordDetails(row);
+}
+
+void CQLXReaderView::CopySelection() {
+  const int row = SelectedRow();
+  if (row < 0 || static_cast<size_t>(row) >= doc_.Count()) return;
+  PutOnClipboard(SelectionText(doc_.At(static_cast<size_t>(row))));
 }
 
 void CQLXReaderView::ShowRecordDetails(int row) {
   if (row < 0 || static_cast<size_t>(row) >= doc_.Count()) return;
   const Record record = doc_.At(static_cast<size_t>(row));
-
-  const std::string text = SelectionText(record);
-  QGuiApplication::clipboard()->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-
+  PutOnClipboard(SelectionText(record));
   if (CInfoView* info = doc_.InfoView()) {
     DecodeRecord(DM_Full, context_, record, nullptr);
     ShowInTreeCtrl(*info, context_.tree);

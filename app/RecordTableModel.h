@@ -16,16 +16,16 @@ class RecordTableModel : public QAbstractTableModel {
   enum Column { kLine, kTime, kType, kData, kColumnCount };
   struct ColumnDefinition {
     const char* header;
-    int width;  // pixels; the data column takes the rest of the view
+    // The widest text the column shows, which its width is made to fit; the
+    // data column takes the rest of the view instead.
+    const char* widest;
   };
   static constexpr std::array<ColumnDefinition, kColumnCount> kColumns{{
-      {"Line", 40},
-      {"Time", 80},
-      {"Type", 60},
-      {"Data", 0},
+      {"Line", "0000000"},  // widened when a log has more records
+      {"Time", "00:00:00.000"},
+      {"Type", "UNKNOWN"},
+      {"Data", ""},
   }};
-  // What the data column leaves to the other three, scroll bar and borders.
-  static constexpr int kDataColumnMargin = 201;
 
   explicit RecordTableModel(const CQLXReaderDoc& doc, QObject* parent = nullptr);
 

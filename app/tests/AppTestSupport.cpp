@@ -1,9 +1,13 @@
 #include "AppTestSupport.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QSettings>
+#include <QTest>
 #include <QTreeWidgetItem>
 
+#include "app/MainFrame.h"
 #include "app/QLXReaderApp.h"
 #include "decode/OutputTree.h"
 
@@ -54,4 +58,23 @@ QString TreeDifference(const CTreeNode& node, const QTreeWidgetItem& item) {
     if (!difference.isEmpty()) return difference;
   }
   return {};
+}
+
+bool OpenEnded(const CMainFrame& frame) {
+  return QTest::qWaitFor([&] { return !frame.Opening(); }, 10000);
+}
+
+bool OpenAndWait(CMainFrame& frame, const QString& path) {
+  frame.OpenFile(path);
+  return OpenEnded(frame);
+}
+
+MessageBoxCloser::MessageBoxCloser() {
+  connect(&timer_, &QTimer::timeout, this, [this] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      texts.append(box->text());
+      box->close();
+    }
+  });
+  timer_.start(10);
 }

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "log/Framing.h"
 #include "log/RecordParser.h"
 
+class CMainFrame;
 class CTreeNode;
 class QTreeWidgetItem;
 
@@ -35,3 +38,18 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const Bytes& by
 // Empty when the item shows the node exactly (same texts, order, children
 // and expansion); otherwise where they first differ.
 QString TreeDifference(const CTreeNode& node, const QTreeWidgetItem& item);
+
+// Waits for the window's background open to end; false after ten seconds.
+[[nodiscard]] bool OpenEnded(const CMainFrame& frame);
+[[nodiscard]] bool OpenAndWait(CMainFrame& frame, const QString& path);
+
+// Closes each message box that shows while it exists, keeping its text: a
+// box is modal and would otherwise hold the test forever.
+class MessageBoxCloser : public QObject {
+ public:
+  MessageBoxCloser();
+  QStringList texts;
+
+ private:
+  QTimer timer_;
+};

@@ -1,11 +1,14 @@
-// The main window as a user meets it: start-up with a file, drops, recent
-// files, commands, panes and placement.
+// The main window as a user meets it: start-up with a file, drops, files
+// that cannot be shown, opening in the background, recent files, commands,
+// columns, panes and placement.
+#include <QClipboard>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QSplitterHandle>
 #include <QStatusBar>
@@ -20,6 +23,8 @@
 #include "app/MainFrame.h"
 #include "app/QLXReaderApp.h"
 #include "app/QLXReaderView.h"
+#include "log/LogTime.h"
+#include "log/RecordDecoder.h"
 
 namespace {
 
@@ -83,6 +88,7 @@ class MainFrameTest : public QObject {
     reader.InitInstance({QStringLiteral("qlxreader"), SamplePath()});
     CMainFrame& frame = reader.MainFrame();
     QVERIFY(frame.isVisible());
+    QVERIFY(OpenEnded(frame));
     QCOMPARE(frame.windowTitle(), QStringLiteral("sample.qlx - QLX Reader"));
     QCOMPARE(static_cast<size_t>(frame.ListView()->model()->rowCount()), expected->parser.Count());
     const QString status = frame.findChild<QLabel*>(QStringLiteral("messagePane"))->text();
@@ -90,25 +96,86 @@ class MainFrameTest : public QObject {
              qPrintable(status));
   }
 
-  void emptyStartShowsHeadersAndColumnWidths() {
+  void emptyStartShowsHeadersTheHintAndTheIcon() {
     CQLXReaderApp reader;
     reader.InitInstance({QStringLiteral("qlxreader")});
     CMainFrame& frame = reader.MainFrame();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - QLX Reader"));
+    QVERIFY(frame.windowIcon().availableSizes().contains(QSize(256, 256)));
     CQLXReaderView& list = *frame.ListView();
     QCOMPARE(list.model()->rowCount(), 0);
     const QStringList headers{"Line", "Time", "Type", "Data"};
     QCOMPARE(list.model()->columnCount(), headers.size());
     for (int c = 0; c < headers.size(); ++c)
       QCOMPARE(list.model()->headerData(c, Qt::Horizontal).toString(), headers[c]);
-    QCOMPARE(list.columnWidth(0), 40);
-    QCOMPARE(list.columnWidth(1), 80);
-    QCOMPARE(list.columnWidth(2), 60);
-    QCOMPARE(list.columnWidth(3), list.viewport()->width() - 201);
     QVERIFY(list.showGrid());
     QCOMPARE(list.selectionBehavior(), QAbstractItemView::SelectRows);
     QCOMPARE(list.selectionMode(), QAbstractItemView::SingleSelection);
+
+    auto* hint = list.viewport()->findChild<QLabel*>(QStringLiteral("emptyListHint"));
+    QVERIFY(hint != nullptr);
+    QCOMPARE(hint->text(), QStringLiteral("Open a log (Ctrl+O) or drop one here"));
+    QVERIFY(hint->isVisible());
+    QVERIFY(OpenAndWait(frame, SamplePath()));
+    QVERIFY(!hint->isVisible());
+    frame.Command(FrameCommand::New)->trigger();
+    QVERIFY(hint->isVisible());
+  }
+
+  // The widest text of each column fits without being cut, and the data
+  // column takes what the others leave, however wide the window.
+  void columnsFitTheirContentsAndDataStretches() {
+    CQLXReaderApp reader;
+    reader.InitInstance({QStringLiteral("qlxreader")});
+    CMainFrame& frame = reader.MainFrame();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    CQLXReaderView& list = *frame.ListView();
+    const QFontMetrics cells = list.fontMetrics();
+    const std::vector<std::pair<int, QString>> widest{
+        {0, "9999999"}, {0, "8888888"}, {1, "23:59:59.999"}, {2, "UNKNOWN"}, {2, "HOXBOOT"}, {2, "KVTCTRL"}};
+    for (const auto& [column, text] : widest)
+      QVERIFY2(list.columnWidth(column) > cells.horizontalAdvance(text), qPrintable(text));
+    for (int c = 0; c < 3; ++c) {
+      QCOMPARE(list.columnWidth(c), list.FittingWidth(c));
+      QCOMPARE(list.horizontalHeader()->sectionResizeMode(c), QHeaderView::Interactive);
+    }
+    const auto othersWidth = [&] { return list.columnWidth(0) + list.columnWidth(1) + list.columnWidth(2); };
+    QCOMPARE(list.columnWidth(3), list.viewport()->width() - othersWidth());
+    const int before = list.viewport()->width();
+    frame.resize(frame.width() + 200, frame.height());
+    QTRY_COMPARE(list.viewport()->width(), before + 200);
+    QCOMPARE(list.columnWidth(3), list.viewport()->width() - othersWidth());
+  }
+
+  void columnWidthsSetByTheUserAreRemembered() {
+    {
+      CQLXReaderApp reader;
+      reader.InitInstance({QStringLiteral("qlxreader")});
+      QVERIFY(QTest::qWaitForWindowExposed(&reader.MainFrame()));
+      CQLXReaderView& list = *reader.MainFrame().ListView();
+      // What dragging the border of the Line header ends in.
+      list.horizontalHeader()->resizeSection(0, 123);
+      reader.MainFrame().close();
+    }
+    CQLXReaderApp reader;
+    reader.InitInstance({QStringLiteral("qlxreader")});
+    QVERIFY(QTest::qWaitForWindowExposed(&reader.MainFrame()));
+    CQLXReaderView& list = *reader.MainFrame().ListView();
+    QCOMPARE(list.columnWidth(0), 123);
+    QCOMPARE(list.columnWidth(1), list.FittingWidth(1));
+    QCOMPARE(list.columnWidth(2), list.FittingWidth(2));
+
+    // Too narrow for the last line number: widened for the log, but the
+    // user's own width stays the remembered one.
+    list.horizontalHeader()->setMinimumSectionSize(1);
+    list.horizontalHeader()->resizeSection(0, 12);
+    const int narrow = list.columnWidth(0);
+    QVERIFY(OpenAndWait(reader.MainFrame(), SamplePath()));
+    const int needed = list.fontMetrics().horizontalAdvance(QString::number(list.model()->rowCount()));
+    QVERIFY(narrow < needed);
+    QVERIFY(list.columnWidth(0) > needed);
+    QCOMPARE(QSettings().value(CQLXReaderView::kColumnWidthsKey).toList().value(0).toInt(), narrow);
   }
 
   void droppedFileReplacesTheList() {
@@ -117,13 +184,15 @@ class MainFrameTest : public QObject {
     CQLXReaderApp reader;
     reader.InitInstance({QStringLiteral("qlxreader"), SamplePath()});
     CMainFrame& frame = reader.MainFrame();
+    QVERIFY(OpenEnded(frame));
     QVERIFY(frame.acceptDrops());
     Drop(frame, small);
+    QVERIFY(OpenEnded(frame));
     QCOMPARE(frame.ListView()->model()->rowCount(), 2);
     QCOMPARE(frame.windowTitle(), QStringLiteral("small.qlx - QLX Reader"));
   }
 
-  void unreadableEmptyAndOversizedFilesListNothingSilently() {
+  void filesThatCannotBeShownSayWhyAndKeepThePreviousFile() {
     QTemporaryDir dir;
     const QString empty = WriteFile(dir, "empty.qlx", {});
     const QString oversized = dir.filePath("oversized.qlx");
@@ -135,13 +204,128 @@ class MainFrameTest : public QObject {
     CQLXReaderApp reader;
     reader.InitInstance({QStringLiteral("qlxreader")});
     CMainFrame& frame = reader.MainFrame();
-    for (const QString& path : {dir.filePath("missing.qlx"), empty, oversized, dir.path()}) {
-      frame.OpenFile(SamplePath());
-      QVERIFY(frame.ListView()->model()->rowCount() > 0);
+    QVERIFY(OpenAndWait(frame, SamplePath()));
+    const int sampleRows = frame.ListView()->model()->rowCount();
+    QVERIFY(sampleRows > 0);
+    auto* status = frame.findChild<QLabel*>(QStringLiteral("messagePane"));
+    const QString sampleStatus = status->text();
+    const std::vector<std::pair<QString, QString>> cases{
+        {dir.filePath("missing.qlx"), "cannot be shown: cannot open: No such file or directory."},
+        {empty, "cannot be shown: the file is empty."},
+        {oversized, "cannot be shown: the file has 500000000 bytes or more."},
+        {dir.path(), "cannot be shown: cannot open: it is a directory."},
+    };
+    for (const auto& [path, reason] : cases) {
+      MessageBoxCloser closer;
       frame.OpenFile(path);
-      QCOMPARE(frame.ListView()->model()->rowCount(), 0);
-      QVERIFY(QApplication::activeModalWidget() == nullptr);
+      QTRY_COMPARE(closer.texts.size(), 1);
+      QCOMPARE(closer.texts[0], QDir::toNativeSeparators(path) + u'\n' + reason);
+      QVERIFY(!frame.Opening());
+      QCOMPARE(frame.ListView()->model()->rowCount(), sampleRows);
+      QCOMPARE(frame.windowTitle(), QStringLiteral("sample.qlx - QLX Reader"));
+      QCOMPARE(status->text(), sampleStatus);
     }
+    QVERIFY(frame.findChild<QAction*>(QStringLiteral("recentFile2")) == nullptr);
+  }
+
+  void firstRecordTimeDoesNotComeFromThePreviousFile() {
+    QTemporaryDir dir;
+    // Sentences only: no time tag of its own.
+    const QString untimed = WriteFile(dir, "untimed.qlx", SentenceLog({"$GPVTG,54.7,T,,M,5.5,N,10.2,K"}));
+    const auto alone = ParseFile(untimed);
+    QCOMPARE(alone->parser.Count(), size_t{1});
+    const QString ownTime = QString::fromLatin1(FormatLogTime(alone->parser.At(0).time));
+    const auto sample = ParseFile(SamplePath());
+    const QString sampleEnd = QString::fromLatin1(FormatLogTime(sample->parser.CurrentLogTime()));
+    QVERIFY(sampleEnd != ownTime);
+
+    CQLXReaderApp reader;
+    reader.InitInstance({QStringLiteral("qlxreader")});
+    CMainFrame& frame = reader.MainFrame();
+    QVERIFY(OpenAndWait(frame, SamplePath()));
+    QVERIFY(OpenAndWait(frame, untimed));
+    const QAbstractItemModel& model = *frame.ListView()->model();
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(model.data(model.index(0, 1)).toString(), ownTime);
+  }
+
+  void aCancelledOpenKeepsThePreviousFile() {
+    QTemporaryDir dir;
+    const QString small = WriteFile(dir, "small.qlx", SentenceLog({"$GPZDA,093000.00,14,06,2026,00,00"}));
+    CQLXReaderApp reader;
+    reader.InitInstance({QStringLiteral("qlxreader"), small});
+    CMainFrame& frame = reader.MainFrame();
+    QVERIFY(OpenEnded(frame));
+    auto* status = frame.findChild<QLabel*>(QStringLiteral("messagePane"));
+    const QString smallStatus = status->text();
+    auto* progress = frame.findChild<QWidget*>(QStringLiteral("openProgress"));
+    auto* cancel = frame.findChild<QPushButton*>(QStringLiteral("cancelOpen"));
+    QVERIFY(!progress->isVisible());
+
+    frame.OpenFile(SamplePath());
+    QVERIFY(frame.Opening());
+    QVERIFY(progress->isVisible());
+    QCOMPARE(status->text(), QStringLiteral("Opening sample.qlx..."));
+    cancel->click();
+    QVERIFY(!frame.Opening());
+    QVERIFY(!progress->isVisible());
+    QCOMPARE(status->text(), smallStatus);
+    // The worker runs on to its end; what it made must not replace the list.
+    QTRY_COMPARE(reader.Document().Workers(), 0);
+    QCOMPARE(frame.ListView()->model()->rowCount(), 1);
+    QCOMPARE(frame.windowTitle(), QStringLiteral("small.qlx - QLX Reader"));
+    QVERIFY(frame.findChild<QAction*>(QStringLiteral("recentFile2")) == nullptr);
+
+    // A later open of the same file is not confused with the dropped one.
+    QVERIFY(OpenAndWait(frame, SamplePath()));
+    QCOMPARE(frame.windowTitle(), QStringLiteral("sample.qlx - QLX Reader"));
+    QVERIFY(frame.ListView()->model()->rowCount() > 1000);
+  }
+
+  void aFileThatIsNotALogOpensAndTheStatusBarSaysSo() {
+    QTemporaryDir dir;
+    const std::string text = "plain text, not a log\n";
+    const QString notLog = WriteFile(dir, "notes.txt", Bytes(text.begin(), text.end()));
+    CQLXReaderApp reader;
+    reader.InitInstance({QStringLiteral("qlxreader")});
+    CMainFrame& frame = reader.MainFrame();
+    auto* status = frame.findChild<QLabel*>(QStringLiteral("messagePane"));
+    QVERIFY(OpenAndWait(frame, notLog));
+    QCOMPARE(frame.ListView()->model()->rowCount(), 1);
+    QCOMPARE(status->text().count(QString::fromLatin1(kNotQlxLogMessage)), 1);
+    QVERIFY(OpenAndWait(frame, SamplePath()));
+    QVERIFY(!status->text().contains(QString::fromLatin1(kNotQlxLogMessage)));
+  }
+
+  // Edit > Copy, Ctrl+C and the list's context menu give what choosing the
+  // row gives.
+  void copyPutsTheSelectedRecordOnTheClipboard() {
+    CQLXReaderApp reader;
+    reader.InitInstance({QStringLiteral("qlxreader"), SamplePath()});
+    CMainFrame& frame = reader.MainFrame();
+    QVERIFY(OpenEnded(frame));
+    const auto sample = ParseFile(SamplePath());
+    CQLXReaderView& list = *frame.ListView();
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    QAction* copy = frame.Command(FrameCommand::Copy);
+
+    clipboard.setText(QStringLiteral("untouched"));
+    copy->trigger();
+    QCOMPARE(clipboard.text(), QStringLiteral("untouched"));  // nothing selected
+
+    list.selectRow(7);
+    const std::string expected = SelectionText(sample->parser.At(7));
+    const QString expectedText = QString::fromLatin1(expected.data(), static_cast<qsizetype>(expected.size()));
+    copy->trigger();
+    QCOMPARE(clipboard.text(), expectedText);
+
+    clipboard.clear();
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard.text(), expectedText);
+
+    QCOMPARE(list.contextMenuPolicy(), Qt::ActionsContextMenu);
+    QVERIFY(list.actions().contains(copy));
   }
 
   void recentFilesKeepTheSixNewestAcrossRuns() {
@@ -153,8 +337,8 @@ class MainFrameTest : public QObject {
       reader.InitInstance({QStringLiteral("qlxreader")});
       QMenu* file = TopMenu(reader.MainFrame(), "&File");
       QVERIFY(ActionTexts(file->actions()).contains("Recent File"));
-      for (const QString& path : paths) reader.MainFrame().OpenFile(path);
-      reader.MainFrame().OpenFile(paths[2]);  // again: moves to the front
+      for (const QString& path : paths) QVERIFY(OpenAndWait(reader.MainFrame(), path));
+      QVERIFY(OpenAndWait(reader.MainFrame(), paths[2]));  // again: moves to the front
     }
     CQLXReaderApp reader;
     reader.InitInstance({QStringLiteral("qlxreader")});
@@ -173,6 +357,7 @@ class MainFrameTest : public QObject {
     QVERIFY(!ActionTexts(TopMenu(frame, "&File")->actions()).contains("Recent File"));
 
     frame.findChild<QAction*>(QStringLiteral("recentFile4"))->trigger();
+    QVERIFY(OpenEnded(frame));
     QCOMPARE(frame.windowTitle(), QStringLiteral("log5.qlx - QLX Reader"));
     QCOMPARE(frame.ListView()->model()->rowCount(), 1);
   }
@@ -181,6 +366,7 @@ class MainFrameTest : public QObject {
     CQLXReaderApp reader;
     reader.InitInstance({QStringLiteral("qlxreader"), SamplePath()});
     CMainFrame& frame = reader.MainFrame();
+    QVERIFY(OpenEnded(frame));
     QStringList menus;
     for (QAction* action : frame.menuBar()->actions()) menus.append(action->text());
     QCOMPARE(menus, QStringList({"&File", "&Edit", "&View", "&Tools", "&Help"}));
@@ -198,9 +384,10 @@ class MainFrameTest : public QObject {
     QCOMPARE(buttons, QStringList({"New", "Open", "Save", "-", "Cut", "Copy", "Paste", "-", "Print", "About"}));
 
     for (FrameCommand disabled : {FrameCommand::Save, FrameCommand::SaveAs, FrameCommand::Undo, FrameCommand::Cut,
-                                  FrameCommand::Copy, FrameCommand::Paste, FrameCommand::Print})
+                                  FrameCommand::Paste, FrameCommand::Print})
       QVERIFY2(!frame.Command(disabled)->isEnabled(), qPrintable(frame.Command(disabled)->text()));
-    for (FrameCommand enabled : {FrameCommand::New, FrameCommand::Open, FrameCommand::Exit, FrameCommand::About})
+    for (FrameCommand enabled :
+         {FrameCommand::New, FrameCommand::Open, FrameCommand::Exit, FrameCommand::About, FrameCommand::Copy})
       QVERIFY(frame.Command(enabled)->isEnabled());
     QCOMPARE(frame.Command(FrameCommand::Undo)->shortcuts(),
              QList<QKeySequence>({QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}));
@@ -221,6 +408,8 @@ class MainFrameTest : public QObject {
     CQLXReaderApp reader;
     reader.InitInstance({QStringLiteral("qlxreader"), path});
     CMainFrame& frame = reader.MainFrame();
+    QVERIFY(OpenEnded(frame));
+    QCOMPARE(frame.ListView()->model()->rowCount(), 1);
     frame.Command(FrameCommand::Save)->trigger();
     frame.Command(FrameCommand::SaveAs)->trigger();
     frame.Command(FrameCommand::New)->trigger();
@@ -234,6 +423,8 @@ class MainFrameTest : public QObject {
     CQLXReaderApp reader;
     reader.InitInstance({QStringLiteral("qlxreader"), SamplePath()});
     CMainFrame& frame = reader.MainFrame();
+    QVERIFY(OpenEnded(frame));
+    QVERIFY(frame.ListView()->model()->rowCount() > 0);
     frame.Command(FrameCommand::New)->trigger();
     QCOMPARE(frame.ListView()->model()->rowCount(), 0);
     QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled - QLX Reader"));
@@ -243,6 +434,7 @@ class MainFrameTest : public QObject {
     CQLXReaderApp reader;
     reader.InitInstance({QStringLiteral("qlxreader"), SamplePath()});
     CMainFrame& frame = reader.MainFrame();
+    QVERIFY(OpenEnded(frame));
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     CListSplitter& splitter = *frame.Splitter();
     QCOMPARE(splitter.sizes()[0], splitter.height() * 2 / 3);
@@ -299,6 +491,7 @@ class MainFrameTest : public QObject {
     CQLXReaderApp reader;
     reader.InitInstance({QStringLiteral("qlxreader"), SamplePath()});
     CMainFrame& frame = reader.MainFrame();
+    QVERIFY(OpenEnded(frame));
     frame.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
     frame.ListView()->setFocus();

@@ -1,5 +1,5 @@
-// Choosing records: the clipboard text, the decode tree, the keys at both
-// ends of the list, and the row colours.
+// Choosing records by mouse and keyboard: the clipboard text, the decode
+// tree, the keys that move through the list, and the row colours.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -42,6 +42,7 @@ class RecordViewTest : public QObject {
     sample_ = ParseFile(SamplePath());
     reader_ = std::make_unique<CQLXReaderApp>();
     reader_->InitInstance({QStringLiteral("qlxreader"), SamplePath()});
+    QVERIFY(OpenEnded(reader_->MainFrame()));
     QVERIFY(QTest::qWaitForWindowExposed(&reader_->MainFrame()));
   }
   void cleanupTestCase() { reader_.reset(); }
@@ -79,13 +80,13 @@ class RecordViewTest : public QObject {
     QTemporaryDir dir;
     // Three bytes no unit claims: unrecognised data at the end of the file.
     const QString path = WriteFile(dir, "stray.qlx", {0x24, 0x41, 0x42});
-    reader_->MainFrame().OpenFile(path);
+    QVERIFY(OpenAndWait(reader_->MainFrame(), path));
     CQLXReaderView& list = *reader_->MainFrame().ListView();
     QCOMPARE(list.model()->rowCount(), 1);
     ClickRow(list, 0);
     QVERIFY2(ClipboardBytes().startsWith("Raw KVT Data:\r\n0x24,0x41,0x42,\r\nBasic Message\r\n"),
              ClipboardBytes().constData());
-    reader_->MainFrame().OpenFile(SamplePath());
+    QVERIFY(OpenAndWait(reader_->MainFrame(), SamplePath()));
   }
 
   void upAndDownStopAtBothEnds() {
@@ -114,13 +115,48 @@ class RecordViewTest : public QObject {
     QCOMPARE(ClipboardBytes(), textOf(last - 1));
   }
 
-  void keysDoNothingWithoutASelection() {
-    reader_->MainFrame().OpenFile(SamplePath());
+  // Home, End and the page keys go where a list's do, and the record they
+  // land on is shown and copied as a click shows it.
+  void pageAndEndKeysShowTheRecordTheyReach() {
+    CQLXReaderView& list = *reader_->MainFrame().ListView();
+    CInfoView& info = *reader_->MainFrame().InfoView();
+    const int last = list.model()->rowCount() - 1;
+    const auto shows = [&](int row) {
+      const Record record = sample_->parser.At(static_cast<size_t>(row));
+      if (CurrentRow(list) != row) return QStringLiteral("row %1 selected instead of %2").arg(CurrentRow(list)).arg(row);
+      if (ClipboardBytes() != Latin1(SelectionText(record))) return QStringLiteral("clipboard is not row %1").arg(row);
+      DecodeContext context;
+      DecodeRecord(DM_Full, context, record, nullptr);
+      return TreeDifference(context.tree, *info.topLevelItem(0));
+    };
+
+    ClickRow(list, 10);
+    QTest::keyClick(&list, Qt::Key_End);
+    QCOMPARE(shows(last), QString());
+    QTest::keyClick(&list, Qt::Key_Home);
+    QCOMPARE(shows(0), QString());
+    QTest::keyClick(&list, Qt::Key_PageDown);
+    const int page = CurrentRow(list);
+    QVERIFY(page > 1);
+    QCOMPARE(shows(page), QString());
+    QTest::keyClick(&list, Qt::Key_PageDown);
+    QVERIFY(CurrentRow(list) > page);
+    QCOMPARE(shows(CurrentRow(list)), QString());
+    QTest::keyClick(&list, Qt::Key_PageUp);
+    QCOMPARE(shows(page), QString());
+    QTest::keyClick(&list, Qt::Key_Down);
+    QCOMPARE(shows(page + 1), QString());
+  }
+
+  void firstKeyWithoutASelectionShowsWhatItSelects() {
+    QVERIFY(OpenAndWait(reader_->MainFrame(), SamplePath()));
     CQLXReaderView& list = *reader_->MainFrame().ListView();
     QVERIFY(list.selectionModel()->selectedRows().isEmpty());
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
     QTest::keyClick(&list, Qt::Key_Down);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
+    const int row = CurrentRow(list);
+    QVERIFY(row >= 0);
+    QCOMPARE(ClipboardBytes(), Latin1(SelectionText(sample_->parser.At(static_cast<size_t>(row)))));
   }
 
   void cellsAndColoursFollowTheRecords() {
@@ -150,9 +186,9 @@ class RecordViewTest : public QObject {
     ClickRow(list, 5);
     const QString shown = info.topLevelItem(0)->text(0);
     QTemporaryDir dir;
-    reader_->MainFrame().OpenFile(WriteFile(dir, "other.qlx", SentenceLog({"$GPZDA,093000.00,14,06,2026,00,00"})));
+    QVERIFY(OpenAndWait(reader_->MainFrame(), WriteFile(dir, "other.qlx", SentenceLog({"$GPZDA,093000.00,14,06,2026,00,00"}))));
     QCOMPARE(info.topLevelItem(0)->text(0), shown);
-    reader_->MainFrame().OpenFile(SamplePath());
+    QVERIFY(OpenAndWait(reader_->MainFrame(), SamplePath()));
   }
 
   void treeBindingKeepsOrderTextsAndExpansion() {

@@ -66,12 +66,13 @@ int main(int argc, char* argv[]) {
   QElapsedTimer shown;
   shown.start();
   reader.Document().Open(args[1]);
+  while (reader.Document().Opening()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   const double openMs = Milliseconds(shown);
   while (!watch.painted) QApplication::processEvents();
   const double shownMs = Milliseconds(shown);
   out << "records: " << reader.Document().Count() << "\n";
   out << "core load and parse alone: " << coreMs << " ms\n";
-  out << "document open with the list reset: " << openMs << " ms\n";
+  out << "document open in the background, to the list reset: " << openMs << " ms\n";
   out << "open to first rows painted: " << shownMs << " ms (" << shownMs - coreMs << " ms over the core)\n";
 
   // The list's own share, apart from the parse: reset it over the loaded

@@ -45,6 +45,7 @@ int main(int argc, char* argv[]) {
   frame.resize(1280, 860);
   frame.show();
   frame.OpenFile(args[1]);
+  while (frame.Opening()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   QApplication::processEvents();
 
   CQLXReaderView& list = *frame.ListView();
