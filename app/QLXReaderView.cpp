@@ -77,8 +77,8 @@ void CQLXReaderView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CQLXReaderView::ShowRecordDetails(int row) {
-  if (row < 0 || static_cast<size_t>(row) >= doc_.Count()) return;
-  const Record record = doc_.At(static_cast<size_t>(row));
+  if (row < 0 || row >= model_.rowCount()) return;
+  const Record record = doc_.At(model_.RecordIndex(row));
 
   const std::string text = SelectionText(record);
   QGuiApplication::clipboard()->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));

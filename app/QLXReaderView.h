@@ -19,6 +19,8 @@ class CQLXReaderView : public QTableView {
   // Does nothing for a row outside the list.
   void ShowRecordDetails(int row);
 
+  RecordTableModel& Model() { return model_; }
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

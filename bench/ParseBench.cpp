@@ -15,6 +15,7 @@
 #include <string>
 
 #include "bench/DecodeBench.h"
+#include "bench/FilterBench.h"
 #include "log/RecordParser.h"
 #include "log/synth/SyntheticLog.h"
 
@@ -172,7 +173,7 @@ void MeasureOpen() {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500]\n");
+  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500] [--filter]\n");
   return 2;
 }
 
@@ -181,6 +182,7 @@ int Usage() {
 int main(int argc, char** argv) {
   uint64_t bytes = kDefaultBytes;
   bool open500 = false;
+  bool filter = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--bytes") == 0 && i + 1 < argc) {
       char* end = nullptr;
@@ -188,9 +190,16 @@ int main(int argc, char** argv) {
       if (*end != '\0' || bytes < 1000 || bytes >= LogFileImage::kSizeLimit) return Usage();
     } else if (std::strcmp(argv[i], "--open500") == 0) {
       open500 = true;
+    } else if (std::strcmp(argv[i], "--filter") == 0) {
+      filter = true;
     } else {
       return Usage();
     }
+  }
+  // The filter figures make their own log, apart from the cached one.
+  if (filter) {
+    MeasureFilter(bytes);
+    return 0;
   }
   // Opening first, while this process is still small.
   if (open500) MeasureOpen();
