@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QStatusBar>
 #include <atomic>
@@ -51,7 +52,9 @@ std::optional<std::vector<uint32_t>> RunWithProgress(const Filter& filter, const
   control.cancel = &cancel;
   control.progress = [&](size_t done, size_t total) {
     dialog.setValue(total == 0 ? kProgressSteps : static_cast<int>(done * kProgressSteps / total));
-    QApplication::processEvents();
+    // The workers read the record list: until the modal dialog shows and
+    // blocks the window, no click or key may open another file meanwhile.
+    QApplication::processEvents(dialog.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     if (dialog.wasCanceled()) cancel = true;
   };
   return RunFilter(filter, records, control);
@@ -83,15 +86,23 @@ FilterBar::FilterBar(const CQLXReaderDoc& doc, CQLXReaderView& list, QStatusBar&
 
   ShowRecentInEditor();
   editor_->setCurrentText(QString());
-  connect(editor_->lineEdit(), &QLineEdit::returnPressed, this, [this] { Apply(editor_->currentText()); });
+  connect(editor_->lineEdit(), &QLineEdit::returnPressed, this, [this] { ApplyIfChanged(editor_->currentText()); });
   connect(editor_->lineEdit(), &QLineEdit::textEdited, this, &FilterBar::CheckAsTyped);
-  // Choosing a recent filter from the list applies it at once.
-  connect(editor_, &QComboBox::activated, this, [this](int i) { Apply(editor_->itemText(i)); });
+  // Choosing a recent filter from the list applies it at once. Enter on a
+  // text that is also a recent entry reports both, hence the check.
+  connect(editor_, &QComboBox::activated, this, [this](int i) { ApplyIfChanged(editor_->itemText(i)); });
   connect(&doc_, &CQLXReaderDoc::ContentsChanged, this, &FilterBar::Reapply);
   ShowCount();
 }
 
+void FilterBar::ApplyIfChanged(const QString& expression) {
+  if (invalid_ || expression.trimmed() != active_) Apply(expression);
+}
+
 bool FilterBar::Apply(const QString& expression) {
+  // A run lets events through while it lasts; one run at a time.
+  if (running_) return false;
+  const QScopedValueRollback<bool> running(running_, true);
   const std::optional<size_t> selected = SelectedRecord(list_);
   RecordTableModel& model = list_.Model();
   if (expression.trimmed().isEmpty()) {

@@ -36,6 +36,7 @@ class FilterBar : public QToolBar {
   QStringList Recent() const;
 
  private:
+  void ApplyIfChanged(const QString& expression);
   void CheckAsTyped(const QString& text);
   void ShowError(const QString& message);
   void Remember(const QString& expression);
@@ -50,4 +51,5 @@ class FilterBar : public QToolBar {
   QLabel* count_;
   QString active_;  // the expression the list shows, empty for all
   bool invalid_ = false;
+  bool running_ = false;
 };
