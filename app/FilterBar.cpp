@@ -1,10 +1,8 @@
 #include "app/FilterBar.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QScopedValueRollback>
 #include <QSettings>
 #include <QStatusBar>
@@ -15,15 +13,12 @@
 
 #include "app/QLXReaderDoc.h"
 #include "app/QLXReaderView.h"
+#include "app/WorkProgress.h"
 #include "query/FilterRun.h"
 
 namespace {
 
 constexpr const char* kInvalidStyle = "QLineEdit { background: #ffb0b0; }";
-// A text filter over a few thousand records is done before a dialog could
-// be read.
-constexpr int kProgressDelayMs = 400;
-constexpr int kProgressSteps = 1000;
 
 std::string Latin1(const QString& text) {
   const QByteArray bytes = text.toLatin1();
@@ -38,24 +33,16 @@ std::optional<size_t> SelectedRecord(CQLXReaderView& list) {
 }
 
 // The run of a text filter decodes every summary: it shows its progress and
-// can be cancelled, and the window keeps painting meanwhile.
+// can be cancelled.
 std::optional<std::vector<uint32_t>> RunWithProgress(const Filter& filter, const RecordList& records,
                                                      QWidget* parent) {
   if (!filter.NeedsSummary()) return RunFilter(filter, records);
-  QProgressDialog dialog(QStringLiteral("Filtering the records..."), QStringLiteral("Cancel"), 0, kProgressSteps,
-                         parent);
-  dialog.setWindowTitle(QStringLiteral("Filter"));
-  dialog.setWindowModality(Qt::WindowModal);
-  dialog.setMinimumDuration(kProgressDelayMs);
+  WorkProgress progress(QStringLiteral("Filtering the records..."), parent);
   std::atomic<bool> cancel{false};
   FilterRunControl control;
   control.cancel = &cancel;
   control.progress = [&](size_t done, size_t total) {
-    dialog.setValue(total == 0 ? kProgressSteps : static_cast<int>(done * kProgressSteps / total));
-    // The workers read the record list: until the modal dialog shows and
-    // blocks the window, no click or key may open another file meanwhile.
-    QApplication::processEvents(dialog.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-    if (dialog.wasCanceled()) cancel = true;
+    if (!progress.Update(done, total)) cancel = true;
   };
   return RunFilter(filter, records, control);
 }

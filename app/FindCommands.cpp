@@ -1,7 +1,6 @@
 #include "app/FindCommands.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QInputDialog>
 #include <QMenu>
 #include <QStatusBar>
@@ -12,11 +11,14 @@
 
 #include "app/QLXReaderDoc.h"
 #include "app/QLXReaderView.h"
+#include "app/WorkProgress.h"
 #include "query/RecordFacts.h"
 
 namespace {
 
 constexpr int kMessageMs = 5000;
+// Summaries decoded between two looks at the progress dialog.
+constexpr long long kStepsBetweenUpdates = 16384;
 
 bool ContainsIgnoringCase(const std::string& text, const std::string& part) {
   const auto lower = [](char a, char b) {
@@ -88,10 +90,14 @@ bool FindCommands::Search(bool forward) {
   const int selected = SelectedRow(list_);
   // Without a selection the search starts just outside the end it runs from.
   const long long start = selected >= 0 ? selected : (forward ? -1 : rows);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  WorkProgress progress(QStringLiteral("Finding \"%1\"...").arg(text_), &window_);
   long long found = -1;
   bool wrapped = false;
   for (long long step = 1; step <= rows && found < 0; ++step) {
+    if (step % kStepsBetweenUpdates == 0 && !progress.Update(static_cast<size_t>(step), static_cast<size_t>(rows))) {
+      status_.showMessage(QStringLiteral("Find cancelled"), kMessageMs);
+      return false;
+    }
     long long row = forward ? start + step : start - step;
     if (row >= rows || row < 0) {
       wrapped = true;
@@ -100,7 +106,6 @@ bool FindCommands::Search(bool forward) {
     DecodeRecord(DM_Summary, context_, model.Doc().At(model.RecordIndex(static_cast<int>(row))), nullptr);
     if (ContainsIgnoringCase(context_.text, part)) found = row;
   }
-  QApplication::restoreOverrideCursor();
   if (found < 0) {
     status_.showMessage(QStringLiteral("\"%1\" was not found").arg(text_), kMessageMs);
     return false;
