@@ -157,6 +157,8 @@ class FilterParser {
 
   bool ParseTerm(size_t& node) {
     if (Peek().kind != FilterToken::Kind::Word) return Fail(kTermExpected);
+    // Evaluation recurses through the tree, which a chain of terms deepens.
+    if (++terms_ > kMaxTerms) return Fail("at most " + std::to_string(kMaxTerms) + " terms");
     const FilterToken word = Take();
     for (const KindWord& k : kKindWords) {
       if (word.text == k.word) {
@@ -263,10 +265,12 @@ class FilterParser {
   }
 
   static constexpr size_t kMaxDepth = 200;
+  static constexpr size_t kMaxTerms = 1000;
 
   std::vector<FilterToken> tokens_;
   size_t at_ = 0;
   size_t depth_ = 0;
+  size_t terms_ = 0;
   Filter& filter_;
   FilterError& error_;
 };

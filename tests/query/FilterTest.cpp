@@ -221,14 +221,20 @@ TEST(FilterErrorTest, MessageReadsAsOneSentence) {
   EXPECT_EQ(error.Message(), "column 8: expected a number from 0 to 255 after '==', found 'abc'");
 }
 
-// Nesting is recursion in the parser; a pathological expression is refused,
-// never a stack overflow.
+// Nesting and chains are recursion in the parser and the evaluation; a
+// pathological expression is refused, never a stack overflow.
 TEST(FilterErrorTest, DeepNestingIsRefusedNotFatal) {
   FilterError error;
   EXPECT_FALSE(Filter::Parse(std::string(100000, '('), error));
   EXPECT_EQ(error.column, 201u);
   EXPECT_FALSE(Filter::Parse(std::string(100000, '!') + "n2k", error));
   EXPECT_TRUE(Filter::Parse(std::string(150, '(') + "n2k" + std::string(150, ')'), error));
+
+  std::string chain = "n2k";
+  for (int i = 1; i < 1000; ++i) chain += "||n2k";
+  EXPECT_TRUE(Filter::Parse(chain, error));
+  EXPECT_FALSE(Filter::Parse(chain + "||n2k", error));
+  EXPECT_EQ(error.Message(), "column " + std::to_string(chain.size() + 3) + ": expected at most 1000 terms, found 'n2k'");
 }
 
 TEST(FilterErrorTest, OnlyTextTermsNeedTheSummary) {
