@@ -7,7 +7,6 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <atomic>
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -121,6 +120,11 @@ bool FilterBar::Apply(const QString& expression) {
 QString FilterBar::ErrorText() const { return invalid_ ? error_->text() : QString(); }
 
 void FilterBar::CheckAsTyped(const QString& text) {
+  // Emptying the bar, by keys or its clear button, brings back every record.
+  if (text.trimmed().isEmpty() && !active_.isEmpty()) {
+    Apply(QString());
+    return;
+  }
   FilterError error;
   if (text.trimmed().isEmpty() || Filter::Parse(Latin1(text), error))
     ShowError(QString());

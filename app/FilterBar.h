@@ -1,6 +1,7 @@
 // The filter bar above the record list: the user types an expression and
 // presses Enter, and the list shows only the matching records under their
-// own line numbers. An expression that does not parse turns the bar red
+// own line numbers; emptying the bar shows every record again, around the
+// same chosen record. An expression that does not parse turns the bar red
 // and says where and what was expected. Recent filters are offered again.
 #pragma once
 
