@@ -15,6 +15,8 @@
 #include <QToolBar>
 
 #include "app/AboutDlg.h"
+#include "app/FilterBar.h"
+#include "app/FindCommands.h"
 #include "app/InfoView.h"
 #include "app/LibraryDlg.h"
 #include "app/ListSplitter.h"
@@ -63,6 +65,10 @@ CMainFrame::CMainFrame(CQLXReaderDoc& doc, QWidget* parent)
   MakeToolBar();
   MakeStatusBar();
   ConnectCommands();
+  // Finding things in a big log: the filter bar above the list, Find and Go to.
+  addToolBarBreak();
+  addToolBar(Qt::TopToolBarArea, new FilterBar(doc_, *list_, *statusBar(), this));
+  new FindCommands(*this, *editMenu_, *list_, *statusBar());
   ShowRecentFiles();
   UpdateTitle();
   setAcceptDrops(true);
@@ -80,12 +86,12 @@ void CMainFrame::MakeMenus() {
   fileMenu_->addSeparator();
   fileMenu_->addAction(Command(FrameCommand::Exit));
 
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  edit->addAction(Command(FrameCommand::Undo));
-  edit->addSeparator();
-  edit->addAction(Command(FrameCommand::Cut));
-  edit->addAction(Command(FrameCommand::Copy));
-  edit->addAction(Command(FrameCommand::Paste));
+  editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+  editMenu_->addAction(Command(FrameCommand::Undo));
+  editMenu_->addSeparator();
+  editMenu_->addAction(Command(FrameCommand::Cut));
+  editMenu_->addAction(Command(FrameCommand::Copy));
+  editMenu_->addAction(Command(FrameCommand::Paste));
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   view->addAction(Command(FrameCommand::ToggleToolbar));

@@ -72,6 +72,7 @@ class CMainFrame : public QMainWindow {
   CInfoView* info_;
   QToolBar* toolBar_ = nullptr;
   QMenu* fileMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
   QAction* recentPlaceholder_ = nullptr;
   QList<QAction*> recentActions_;
   QLabel* message_ = nullptr;

@@ -36,6 +36,7 @@ class CQLXReaderDoc : public QObject {
 
   size_t Count() const { return parser_->Count(); }
   Record At(size_t index) const { return parser_->At(index); }
+  const RecordList& Records() const { return parser_->Records(); }
 
   // Empty while untitled.
   const QString& PathName() const { return path_; }

@@ -146,13 +146,13 @@ void CQLXReaderView::keyPressEvent(QKeyEvent* event) {
 
 void CQLXReaderView::CopySelection() {
   const int row = SelectedRow();
-  if (row < 0 || static_cast<size_t>(row) >= doc_.Count()) return;
-  PutOnClipboard(SelectionText(doc_.At(static_cast<size_t>(row))));
+  if (row < 0 || row >= model_.rowCount()) return;
+  PutOnClipboard(SelectionText(doc_.At(model_.RecordIndex(row))));
 }
 
 void CQLXReaderView::ShowRecordDetails(int row) {
-  if (row < 0 || static_cast<size_t>(row) >= doc_.Count()) return;
-  const Record record = doc_.At(static_cast<size_t>(row));
+  if (row < 0 || row >= model_.rowCount()) return;
+  const Record record = doc_.At(model_.RecordIndex(row));
   PutOnClipboard(SelectionText(record));
   if (CInfoView* info = doc_.InfoView()) {
     DecodeRecord(DM_Full, context_, record, nullptr);

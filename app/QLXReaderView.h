@@ -28,6 +28,8 @@ class CQLXReaderView : public QTableView {
   // The width the column needs for the widest text it can show.
   int FittingWidth(int column) const;
 
+  RecordTableModel& Model() { return model_; }
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

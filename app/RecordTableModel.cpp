@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <algorithm>
 #include <limits>
 
 #include "app/QLXReaderDoc.h"
@@ -18,7 +19,11 @@ QColor FromColourRef(uint32_t colour) {
 
 RecordTableModel::RecordTableModel(const CQLXReaderDoc& doc, QObject* parent)
     : QAbstractTableModel(parent), doc_(doc) {
-  connect(&doc, &CQLXReaderDoc::ContentsAboutToChange, this, &RecordTableModel::beginResetModel);
+  // The indices of a filter belong to the list they were made over.
+  connect(&doc, &CQLXReaderDoc::ContentsAboutToChange, this, [this] {
+    beginResetModel();
+    shown_.reset();
+  });
   connect(&doc, &CQLXReaderDoc::ContentsChanged, this, &RecordTableModel::endResetModel);
 }
 
@@ -26,18 +31,44 @@ int RecordTableModel::rowCount(const QModelIndex& parent) const {
   if (parent.isValid()) return 0;
   // Qt's views count rows in int; a log under the size limit stays far below.
   constexpr size_t kMaxRows = std::numeric_limits<int>::max();
-  return static_cast<int>(std::min(doc_.Count(), kMaxRows));
+  return static_cast<int>(std::min(ShownCount(), kMaxRows));
+}
+
+void RecordTableModel::ShowOnly(std::optional<std::vector<uint32_t>> records) {
+  beginResetModel();
+  shown_ = std::move(records);
+  endResetModel();
+}
+
+size_t RecordTableModel::ShownCount() const { return shown_ ? shown_->size() : doc_.Count(); }
+
+size_t RecordTableModel::TotalCount() const { return doc_.Count(); }
+
+size_t RecordTableModel::RecordIndex(int row) const {
+  return shown_ ? (*shown_)[static_cast<size_t>(row)] : static_cast<size_t>(row);
+}
+
+int RecordTableModel::RowOfRecord(size_t record) const {
+  const int row = RowAtOrAfterRecord(record);
+  return row >= 0 && RecordIndex(row) == record ? row : -1;
+}
+
+int RecordTableModel::RowAtOrAfterRecord(size_t record) const {
+  if (!shown_) return record < doc_.Count() ? static_cast<int>(record) : -1;
+  const auto at = std::lower_bound(shown_->begin(), shown_->end(), record);
+  return at == shown_->end() ? -1 : static_cast<int>(at - shown_->begin());
 }
 
 int RecordTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumnCount; }
 
 QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
+  const size_t record = RecordIndex(index.row());
   switch (role) {
     case Qt::DisplayRole:
-      return CellText(doc_.At(static_cast<size_t>(index.row())), index.row(), index.column());
+      return CellText(doc_.At(record), record, index.column());
     case Qt::ForegroundRole:
-      return QBrush(FromColourRef(doc_.At(static_cast<size_t>(index.row())).colour));
+      return QBrush(FromColourRef(doc_.At(record).colour));
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     default:
@@ -45,10 +76,10 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
   }
 }
 
-QString RecordTableModel::CellText(const Record& record, int row, int column) const {
+QString RecordTableModel::CellText(const Record& record, size_t index, int column) const {
   switch (column) {
     case kLine:
-      return QString::number(row + 1);
+      return QString::number(index + 1);
     case kTime:
       return QString::fromLatin1(FormatLogTime(record.time));
     case kType:

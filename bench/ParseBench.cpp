@@ -16,6 +16,7 @@
 
 #include "bench/DecodeBench.h"
 #include "bench/GatewayBench.h"
+#include "bench/FilterBench.h"
 #include "log/RecordParser.h"
 #include "log/synth/SyntheticLog.h"
 
@@ -174,7 +175,7 @@ void MeasureOpen() {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500] [--gateway]\n");
+  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500] [--gateway] [--filter]\n");
   return 2;
 }
 
@@ -184,6 +185,7 @@ int main(int argc, char** argv) {
   uint64_t bytes = kDefaultBytes;
   bool open500 = false;
   bool gateway = false;
+  bool filter = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--bytes") == 0 && i + 1 < argc) {
       char* end = nullptr;
@@ -193,9 +195,16 @@ int main(int argc, char** argv) {
       open500 = true;
     } else if (std::strcmp(argv[i], "--gateway") == 0) {
       gateway = true;
+    } else if (std::strcmp(argv[i], "--filter") == 0) {
+      filter = true;
     } else {
       return Usage();
     }
+  }
+  // The filter figures make their own log, apart from the cached one.
+  if (filter) {
+    MeasureFilter(bytes);
+    return 0;
   }
   // Opening first, while this process is still small.
   if (open500) MeasureOpen();

@@ -4,21 +4,31 @@
 #include <string>
 
 #include "cli/Command.h"
+#include "cli/FilterOption.h"
 #include "cli/LogFile.h"
 #include "log/LogTime.h"
 #include "log/RecordDecoder.h"
+#include "query/FilterRun.h"
 
 namespace {
 
 void Write(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
-int RunList(const CommandArgs& args) {
-  if (args.size() != 1) return Fail("usage: qlx list FILE");
+int RunList(const CommandArgs& options) {
+  CommandArgs args;
+  std::optional<Filter> filter;
+  if (!TakeFilterOption(options, args, filter)) return kExitBadInput;
+  if (args.size() != 1) return Fail("usage: qlx list FILE [--filter EXPR]");
   OpenedLog log;
   if (!OpenLog(args[0], log)) return kExitBadInput;
+  // Matching records keep the line numbers of the whole list.
+  std::optional<std::vector<uint32_t>> rows;
+  if (filter) rows = RunFilter(*filter, log.parser.Records());
+  const size_t count = rows ? rows->size() : log.parser.Count();
   DecodeContext context;
   std::string line;
-  for (size_t i = 0; i < log.parser.Count(); ++i) {
+  for (size_t k = 0; k < count; ++k) {
+    const size_t i = rows ? (*rows)[k] : k;
     const Record r = log.parser.At(i);
     DecodeRecord(DM_Summary, context, r, nullptr);
     line = std::to_string(i + 1);
@@ -56,11 +66,12 @@ int RunShow(const CommandArgs& args) {
 
 const CommandRegistration kList{{
     "list",
-    "qlx list FILE",
+    "qlx list FILE [--filter EXPR]",
     "the record list: number, time, type and summary of every record",
     "One line per record, the four cells of the record list separated by tabs:\n"
     "row number (from 1), time of day, type name, and the summary line.\n"
-    "Text is written as it is (8-bit).",
+    "Text is written as it is (8-bit). With --filter, only the matching records,\n"
+    "under their row numbers in the whole list (EXPR: see qlx count --help).",
     &RunList,
 }};
 

@@ -374,7 +374,9 @@ class MainFrameTest : public QObject {
              QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "Save &As...", "-", "&Save\tCtrl+S",
                           QStringLiteral("&1 ") + SamplePath(), "-", "E&xit"}));
     QCOMPARE(ActionTexts(TopMenu(frame, "&Edit")->actions()),
-             QStringList({"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
+             QStringList({"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-",
+                          "&Find...\tCtrl+F", "Find &Next\tF3", "Find Pre&vious\tShift+F3", "-",
+                          "&Go to Line...\tCtrl+G", "Go to T&ime...\tCtrl+Shift+G"}));
     QCOMPARE(ActionTexts(TopMenu(frame, "&View")->actions()), QStringList({"&Toolbar", "&Status Bar"}));
     QCOMPARE(ActionTexts(TopMenu(frame, "&Help")->actions()), QStringList({"&About QLX Reader..."}));
 
