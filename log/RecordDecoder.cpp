@@ -32,6 +32,13 @@ void DecodeSentence(const Record& record, CTreeNode& tree, int level, CWXN* gate
                    gateway);
 }
 
+// The sentence decoder reads only the first bytes of text-only data; the rest
+// of a long run stays reachable through its bytes.
+void AddBytesPastSentence(const Record& record, CTreeNode& tree, int level) {
+  if (level == DM_Summary || record.data.size() < SentenceRecord::kCapacity) return;
+  tree.AddNode().SetByteVector("Raw Unrecognised Data ", record.data);
+}
+
 }  // namespace
 
 void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN* gateway) {
@@ -71,10 +78,11 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
     default:
       if (IsTextOnly(record.data)) {
         DecodeSentence(record, context.tree, level, gateway);
+        AddBytesPastSentence(record, context.tree, level);
         break;
       }
       context.tree.SetByteVector("Raw Unrecognised Data ", record.data);
-      AppendHexBytes(context.text, record.data.data(), record.data.size());
+      AppendHexSummary(context.text, record.data.data(), record.data.size());
       return;
   }
   RenderText(context.tree, context.text, depth, 2, 0);
@@ -83,7 +91,9 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
 std::string SelectionText(const Record& record) {
   DecodeContext context;
   std::string text = "Raw KVT Data:\r\n";
-  text += FormatByteList(record.data.data(), record.data.size(), "0x", ",");
+  const size_t copied = std::min(record.data.size(), ByteRows::kShownBytes);
+  text += FormatByteList(record.data.data(), copied, "0x", ",");
+  if (copied < record.data.size()) text += "\r\n" + MoreBytesText(record.data.size() - copied) + " not copied";
   text += "\r\nBasic Message\r\n";
   DecodeRecord(DM_Summary, context, record, nullptr);
   text += context.text;
