@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -161,6 +163,36 @@ TEST_F(CommandLine, Version) {
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "qlx " QLX_VERSION "\n");
   EXPECT_NE(RunQlx("--help").out.find("qlx " QLX_VERSION " "), std::string::npos);
+}
+
+// The figures qlx synth prints are what the reader finds in the file it wrote,
+// faults and all.
+TEST_F(CommandLine, SynthCountsWhatListFinds) {
+  const std::string log = (dir_ / "synth.qlx").string();
+  for (const char* seed : {"3", "11"}) {
+    const QlxResult synth = RunQlx("synth --out '" + log + "' --bytes 120000 --seed " + seed);
+    ASSERT_EQ(synth.status, 0) << synth.err;
+    std::smatch m;
+    const std::regex figures(" ([0-9]+) records as the reader lists them \\(([0-9]+) N2K, ([0-9]+) N183, ([0-9]+) other\\)");
+    ASSERT_TRUE(std::regex_search(synth.out, m, figures)) << synth.out;
+
+    const QlxResult list = RunQlx("list '" + log + "'");
+    ASSERT_EQ(list.status, 0) << list.err;
+    std::map<std::string, size_t> byType;
+    size_t lines = 0;
+    std::istringstream rows(list.out);
+    std::string row;
+    while (std::getline(rows, row)) {
+      ++lines;
+      const size_t type = row.find('\t', row.find('\t') + 1) + 1;
+      ++byType[row.substr(type, row.find('\t', type) - type)];
+    }
+    EXPECT_EQ(std::to_string(lines), m[1].str()) << seed;
+    EXPECT_EQ(std::to_string(byType["N2K"]), m[2].str()) << seed;
+    EXPECT_EQ(std::to_string(byType["N183"]), m[3].str()) << seed;
+    EXPECT_EQ(std::to_string(lines - byType["N2K"] - byType["N183"]), m[4].str()) << seed;
+    EXPECT_GT(lines - byType["N2K"] - byType["N183"], 0u) << "faults and tags make other records";
+  }
 }
 
 TEST_F(CommandLine, UsageAndHelp) {
