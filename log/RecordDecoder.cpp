@@ -32,11 +32,15 @@ void DecodeSentence(const Record& record, CTreeNode& tree, int level, CWXN* gate
                    gateway);
 }
 
-// The sentence decoder reads only the first bytes of text-only data; the rest
-// of a long run stays reachable through its bytes.
+// The sentence decoder reads only the first bytes of text-only data: the
+// summary counts the rest, and the decode keeps all of them reachable.
 void AddBytesPastSentence(const Record& record, CTreeNode& tree, int level) {
-  if (level == DM_Summary || record.data.size() < SentenceRecord::kCapacity) return;
-  tree.AddNode().SetByteVector("Raw Unrecognised Data ", record.data);
+  constexpr size_t kSentenceBytes = SentenceRecord::kCapacity - 1;
+  if (record.data.size() <= kSentenceBytes) return;
+  if (level == DM_Summary)
+    tree.SetTextString(tree.Text() + " " + MoreBytesText(record.data.size() - kSentenceBytes));
+  else
+    tree.AddNode().SetByteVector("Raw Unrecognised Data ", record.data);
 }
 
 }  // namespace

@@ -138,7 +138,10 @@ TEST(RecordDecoder, LongTextOnlyDataKeepsItsBytes) {
   junk[0] = '$';
   junk[2999] = 'Z';
   const Record r = Make(MT_Unknown, MG_None, std::vector<uint8_t>(junk.begin(), junk.end()));
-  EXPECT_EQ(Summary(r), junk.substr(0, 299));
+  EXPECT_EQ(Summary(r), junk.substr(0, 299) + " ... 2701 more bytes");
+  EXPECT_EQ(Summary(Make(MT_Unknown, MG_None, std::vector<uint8_t>(junk.begin(), junk.begin() + 299))),
+            junk.substr(0, 299))
+      << "all the decoder reads, and nothing more to count";
   DecodeContext c;
   DecodeRecord(DM_Full, c, r, nullptr);
   ASSERT_FALSE(c.tree.Children().empty());
