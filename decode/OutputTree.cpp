@@ -137,8 +137,7 @@ void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count)
 }
 
 void AppendHexSummary(std::string& text, const uint8_t* bytes, size_t count) {
-  text.clear();
-  AppendByteList(text, bytes, std::min(count, kSummaryBytes), nullptr, " ");
+  AppendHexBytes(text, bytes, std::min(count, kSummaryBytes));
   if (count > kSummaryBytes) text += MoreBytesText(count - kSummaryBytes);
 }
 

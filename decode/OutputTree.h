@@ -38,8 +38,8 @@ class ByteRows {
 };
 
 // Up to this many bytes a dump keeps one line per byte; a longer one becomes
-// ByteRows. No unit of a log is longer, so only runs of unrecognised bytes
-// ever take the rows.
+// ByteRows. Every well-formed unit of a log is shorter, so the rows are for
+// runs of unrecognised bytes and broken frames.
 inline constexpr size_t kByteLinesLimit = 1024;
 // Bytes written in full in a one-line hex summary before it counts the rest.
 inline constexpr size_t kSummaryBytes = 256;

@@ -70,23 +70,6 @@ TEST_F(CommandLine, ListEscapesControlCharacters) {
   EXPECT_EQ(escaped.out, "1\t00:00:00.000\tUNKNOWN\tab\\ncd\\rx\\\\y\\r\\n\n");
 }
 
-TEST_F(CommandLine, Utf8UnlessLatin1IsAsked) {
-  // Record 10 of the sample is a position: its decode carries degree signs.
-  const std::string sample = std::string(QLX_SOURCE_DIR) + "/samples/sample.qlx";
-  const QlxResult latin1 = RunQlx("show --latin1 '" + sample + "' 10");
-  const QlxResult utf8 = RunQlx("show '" + sample + "' 10");
-  ASSERT_EQ(latin1.status, 0) << latin1.err;
-  ASSERT_EQ(utf8.status, 0) << utf8.err;
-  const size_t signs = static_cast<size_t>(std::count(latin1.out.begin(), latin1.out.end(), '\xB0'));
-  ASSERT_GT(signs, 0u);
-  EXPECT_EQ(latin1.out.find("\xC2"), std::string::npos);
-  EXPECT_EQ(utf8.out.size(), latin1.out.size() + signs);
-  size_t pairs = 0;
-  for (size_t at = utf8.out.find("\xC2\xB0"); at != std::string::npos; at = utf8.out.find("\xC2\xB0", at + 2)) ++pairs;
-  EXPECT_EQ(pairs, signs) << "each sign as its two UTF-8 bytes";
-  EXPECT_EQ(RunQlx("show '" + sample + "' 10 --latin1").out, latin1.out) << "the option may come anywhere";
-}
-
 TEST_F(CommandLine, NotAQlxLogIsListedWithOneNote) {
   const std::string log = Write("notes.txt", "These are my notes.\nNothing logged here.\n");
   const QlxResult list = RunQlx("list '" + log + "'");
