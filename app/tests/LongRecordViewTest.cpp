@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 #include "AppTestSupport.h"
 #include "app/InfoView.h"
@@ -22,7 +23,7 @@
 namespace {
 
 constexpr size_t kFileBytes = 2000000;
-constexpr qint64 kSelectionBudgetMs = 100;
+constexpr qint64 kSelectionBudgetNs = 100'000'000;
 
 Bytes Zeros() { return Bytes(kFileBytes, 0); }
 
@@ -82,10 +83,10 @@ class LongRecordViewTest : public QObject {
       timer.start();
       list.ShowRecordDetails(static_cast<int>(row));
       QCoreApplication::processEvents();
-      elapsed = std::min(elapsed, timer.elapsed());
+      elapsed = std::min(elapsed, timer.nsecsElapsed());
     }
-    qInfo("record of %zu bytes shown in %lld ms", record.data.size(), static_cast<long long>(elapsed));
-    QVERIFY2(elapsed < kSelectionBudgetMs, qPrintable(QString::number(elapsed)));
+    qInfo("record of %zu bytes shown in %.2f ms", record.data.size(), static_cast<double>(elapsed) / 1e6);
+    QVERIFY2(elapsed < kSelectionBudgetNs, qPrintable(QString::number(elapsed)));
 
     const QString clipboard = QGuiApplication::clipboard()->text();
     QCOMPARE(clipboard, Text(SelectionText(record)));
@@ -95,22 +96,31 @@ class LongRecordViewTest : public QObject {
     // The decode's byte node is collapsed with a placeholder until expanded.
     DecodeContext context;
     DecodeRecord(DM_Full, context, record, nullptr);
+    std::vector<int> childPath;
     const CTreeNode* node = &context.tree;
-    CInfoView& info = *reader_->MainFrame().InfoView();
-    QTreeWidgetItem* item = info.topLevelItem(0);
     while (!node->Rows()) {
       QVERIFY(!node->Children().empty());
+      childPath.push_back(static_cast<int>(node->Children().size()) - 1);
       node = &node->Children().back();
-      item = item->child(item->childCount() - 1);
     }
-    QCOMPARE(item->text(0), Text(node->Text()));
-    QCOMPARE(item->childCount(), static_cast<int>(node->Children().size()) + 1);
-    QVERIFY(!item->isExpanded());
-
-    timer.restart();
-    item->setExpanded(true);
-    qInfo("%zu rows made in %lld ms", node->Rows()->LineCount(), static_cast<long long>(timer.elapsed()));
-    QVERIFY(timer.elapsed() < kSelectionBudgetMs);
+    CInfoView& info = *reader_->MainFrame().InfoView();
+    QTreeWidgetItem* item = nullptr;
+    qint64 expansion = std::numeric_limits<qint64>::max();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      list.ShowRecordDetails(static_cast<int>(row));
+      QCoreApplication::processEvents();
+      item = info.topLevelItem(0);
+      for (const int child : childPath) item = item->child(child);
+      QCOMPARE(item->text(0), Text(node->Text()));
+      QCOMPARE(item->childCount(), static_cast<int>(node->Children().size()) + 1);
+      QVERIFY(!item->isExpanded());
+      timer.start();
+      item->setExpanded(true);
+      expansion = std::min(expansion, timer.nsecsElapsed());
+      QCoreApplication::processEvents();
+    }
+    qInfo("%zu rows made in %.2f ms", node->Rows()->LineCount(), static_cast<double>(expansion) / 1e6);
+    QVERIFY(expansion < kSelectionBudgetNs);
     QCOMPARE(static_cast<size_t>(item->childCount()), node->LineCount());
     for (size_t i = 0; i < node->Rows()->LineCount(); ++i)
       QCOMPARE(item->child(static_cast<int>(node->Children().size() + i))->text(0), Text(node->Rows()->Line(i)));
