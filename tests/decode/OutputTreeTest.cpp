@@ -190,15 +190,4 @@ TEST(OutputTree, RenderingFormatsRowsAtTheirDepth) {
   EXPECT_EQ(Render(copy, 9), text) << "a copy keeps the rows";
 }
 
-TEST(OutputTree, HexSummaryIsBounded) {
-  std::string text = "old";
-  const std::vector<uint8_t> zeros(2000000, 0);
-  AppendHexSummary(text, zeros.data(), zeros.size());
-  std::string expected;
-  for (size_t i = 0; i < kSummaryBytes; ++i) expected += "00 ";
-  EXPECT_EQ(text, expected + "... 1999744 more bytes");
-  AppendHexSummary(text, zeros.data(), kSummaryBytes);
-  EXPECT_EQ(text, expected) << "nothing to count when every byte is shown";
-}
-
 }  // namespace
