@@ -26,8 +26,9 @@ bool TakeLatin1Option(CommandArgs& args) {
 
 // A record number from 1, written in decimal digits only; 0 when it is not.
 size_t ParseRow(const std::string& text) {
-  if (text.empty() || text.size() > 18 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-    return 0;
+  // More digits than 18 could overflow, and no log holds that many records.
+  const bool digits = std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (text.empty() || text.size() > 18 || !digits) return 0;
   return std::stoull(text);
 }
 

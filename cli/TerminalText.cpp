@@ -81,8 +81,7 @@ std::string WrapLines(std::string_view text, size_t width) {
   size_t start = 0;
   while (start <= text.size()) {
     const size_t end = text.find('\n', start);
-    const std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-    WrapLine(line, width, out);
+    WrapLine(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start), width, out);
     if (end == std::string_view::npos) break;
     out += '\n';
     start = end + 1;

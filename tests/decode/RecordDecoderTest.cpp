@@ -152,7 +152,8 @@ TEST(RecordDecoder, LongTextOnlyDataKeepsItsBytes) {
   EXPECT_EQ(bytes.Rows()->Line(0).substr(0, 9), "[0]: 24 4");
 
   const std::string shortText = "$GPHDT,12.5,T";
-  DecodeRecord(DM_Full, c, Make(MT_Unknown, MG_None, std::vector<uint8_t>(shortText.begin(), shortText.end())), nullptr);
+  const Record shortRecord = Make(MT_Unknown, MG_None, std::vector<uint8_t>(shortText.begin(), shortText.end()));
+  DecodeRecord(DM_Full, c, shortRecord, nullptr);
   for (const CTreeNode& child : c.tree.Children()) EXPECT_FALSE(child.Rows()) << "a short text is all decoded";
 }
 
