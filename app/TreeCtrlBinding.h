@@ -1,5 +1,6 @@
 // Shows an output tree in a tree widget: one item per node, in tree order,
-// expanded where the node asks for it.
+// expanded where the node asks for it. A node's ByteRows become items only
+// when the user first expands it, so a record of any size shows at once.
 #pragma once
 
 class CTreeNode;

@@ -1,26 +1,50 @@
 // qlx list and qlx show: the record list and the selection text exactly as
 // the application shows them, for scripts, tests and reviewers.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "cli/Command.h"
 #include "cli/FilterOption.h"
 #include "cli/LogFile.h"
+#include "cli/TerminalText.h"
 #include "log/LogTime.h"
 #include "log/RecordDecoder.h"
 #include "query/FilterRun.h"
 
 namespace {
 
+constexpr const char kLatin1Option[] = "--latin1";
+
 void Write(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
-int RunList(const CommandArgs& options) {
+// Takes --latin1 out of the arguments; true when it was there.
+bool TakeLatin1Option(CommandArgs& args) {
+  const auto found = std::remove(args.begin(), args.end(), kLatin1Option);
+  const bool present = found != args.end();
+  args.erase(found, args.end());
+  return present;
+}
+
+// A record number from 1, written in decimal digits only; 0 when it is not.
+size_t ParseRow(const std::string& text) {
+  // More digits than 18 could overflow, and no log holds that many records.
+  const bool digits = std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (text.empty() || text.size() > 18 || !digits) return 0;
+  return std::stoull(text);
+}
+
+int RunList(const CommandArgs& arguments) {
+  CommandArgs options = arguments;
+  const bool latin1 = TakeLatin1Option(options);
   CommandArgs args;
   std::optional<Filter> filter;
   if (!TakeFilterOption(options, args, filter)) return kExitBadInput;
-  if (args.size() != 1) return Fail("usage: qlx list FILE [--filter EXPR]");
+  if (args.size() != 1) return Fail("usage: qlx list [--latin1] FILE [--filter EXPR]");
   OpenedLog log;
   if (!OpenLog(args[0], log)) return kExitBadInput;
+  if (!LooksLikeQlxLog(log.image.Data(), log.image.Length()))
+    std::fprintf(stderr, "qlx: %s: %s\n", args[0].c_str(), kNotQlxLogMessage);
   // Matching records keep the line numbers of the whole list.
   std::optional<std::vector<uint32_t>> rows;
   if (filter) rows = RunFilter(*filter, log.parser.Records());
@@ -37,51 +61,57 @@ int RunList(const CommandArgs& options) {
     line += '\t';
     line += MessageTypeName(r.type);
     line += '\t';
-    line += context.text;
+    line += EscapeControls(context.text);
     line += '\n';
-    Write(line);
+    Write(latin1 ? line : Latin1ToUtf8(line));
   }
   return 0;
 }
 
-int RunShow(const CommandArgs& args) {
-  if (args.size() != 2) return Fail("usage: qlx show FILE LINE");
-  size_t row = 0;
-  try {
-    size_t used = 0;
-    row = std::stoul(args[1], &used);
-    if (used != args[1].size()) row = 0;
-  } catch (const std::exception&) {
-    row = 0;
-  }
-  if (row == 0) return Fail("LINE must be a record number from 1: '" + args[1] + "'");
+int RunShow(const CommandArgs& arguments) {
+  CommandArgs args = arguments;
+  const bool latin1 = TakeLatin1Option(args);
+  if (args.size() != 2) return Fail("usage: qlx show [--latin1] FILE LINE");
+  const size_t row = ParseRow(args[1]);
+  if (row == 0) return Fail("show: LINE must be a record number from 1, as qlx list numbers them");
   OpenedLog log;
   if (!OpenLog(args[0], log)) return kExitBadInput;
   if (row > log.parser.Count())
     return Fail(args[0] + ": there is no record " + args[1] + " (the log has " +
                 std::to_string(log.parser.Count()) + ")");
-  Write(SelectionText(log.parser.At(row - 1)));
+  const std::string text = SelectionText(log.parser.At(row - 1));
+  Write(latin1 ? text : Latin1ToUtf8(text));
   return 0;
 }
 
 const CommandRegistration kList{{
     "list",
-    "qlx list FILE [--filter EXPR]",
+    "qlx list [--latin1] FILE [--filter EXPR]",
     "the record list: number, time, type and summary of every record",
     "One line per record, the four cells of the record list separated by tabs:\n"
     "row number (from 1), time of day, type name, and the summary line.\n"
-    "Text is written as it is (8-bit). With --filter, only the matching records,\n"
-    "under their row numbers in the whole list (EXPR: see qlx count --help).",
+    "Control characters in a summary are written as \\n, \\r, \\t or \\xNN and a\n"
+    "backslash as \\\\, so that every record stays on one line.\n"
+    "A file that does not look like a QLX log is listed all the same, with a\n"
+    "note on stderr. With --filter, only the matching records, under their\n"
+    "row numbers in the whole list (EXPR: see qlx count --help).\n"
+    "\n"
+    "  --latin1   write the 8-bit text as the application holds it, instead of\n"
+    "             UTF-8",
     &RunList,
 }};
 
 const CommandRegistration kShow{{
     "show",
-    "qlx show FILE LINE",
+    "qlx show [--latin1] FILE LINE",
     "the raw bytes, summary and full decode of one record",
-    "Writes exactly the text that selecting row LINE (from 1) puts on the\n"
-    "clipboard: the raw KVT data, the basic message and the full decode,\n"
-    "with CR LF line ends.",
+    "Writes the text that selecting row LINE (from 1) puts on the clipboard:\n"
+    "the raw KVT data, the basic message and the full decode, with CR LF line\n"
+    "ends. A long record is cut short, and the text says how many bytes it\n"
+    "leaves out.\n"
+    "\n"
+    "  --latin1   write exactly the clipboard's 8-bit bytes, instead of UTF-8\n"
+    "             (the degree sign is then the single byte 0xB0)",
     &RunShow,
 }};
 

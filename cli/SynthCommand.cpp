@@ -70,12 +70,15 @@ int RunSynth(const CommandArgs& args) {
   const bool written = WriteSyntheticLog(options, file, &stats);
   if (std::fclose(file) != 0 || !written) return Fail(out + ": write failed: " + std::strerror(errno));
 
+  // The counts are the records that qlx list and the window find in the file.
   const uint64_t records = stats.RecordCount();
-  std::printf("%s: %llu bytes, %llu tenths of a second, %llu records (%llu N2K, %llu N183), %llu faults (%.2f%%)\n",
+  const uint64_t n2k = stats.records[MT_N2K], n183 = stats.records[MT_N183];
+  std::printf("%s: %llu bytes, %llu tenths of a second, %llu records as the reader lists them (%llu N2K, %llu N183, "
+              "%llu other), %llu of them injected faults (%.2f%%)\n",
               out.c_str(), static_cast<unsigned long long>(stats.bytes),
               static_cast<unsigned long long>(stats.timeTags), static_cast<unsigned long long>(records),
-              static_cast<unsigned long long>(stats.records[MT_N2K]),
-              static_cast<unsigned long long>(stats.records[MT_N183]),
+              static_cast<unsigned long long>(n2k), static_cast<unsigned long long>(n183),
+              static_cast<unsigned long long>(records - n2k - n183),
               static_cast<unsigned long long>(stats.faultRecords),
               records == 0 ? 0.0 : 100.0 * static_cast<double>(stats.faultRecords) / static_cast<double>(records));
   return 0;

@@ -4,8 +4,12 @@
 #include <sstream>
 
 #include "cli/Command.h"
+#include "cli/TerminalText.h"
 
 namespace {
+
+// Help is read in terminals and man pages of the classic width.
+constexpr size_t kHelpWidth = 80;
 
 std::vector<CommandInfo>& Registry() {
   static std::vector<CommandInfo> commands;
@@ -27,15 +31,49 @@ bool Matches(const CommandInfo& command, const CommandArgs& args) {
   return true;
 }
 
-void PrintOverview(FILE* out) {
-  std::fprintf(out,
-               "qlx " QLX_VERSION " - QLX log reader\n"
-               "usage: qlx COMMAND [ARGS...]\n"
-               "       qlx COMMAND --help\n\ncommands:\n");
-  auto commands = Registry();
+std::string FirstWord(const char* name) { return std::string(name, std::strcspn(name, " ")); }
+
+void Print(FILE* out, const std::string& text) {
+  const std::string wrapped = WrapLines(text, kHelpWidth);
+  std::fwrite(wrapped.data(), 1, wrapped.size(), out);
+}
+
+// Each command's usage, and its summary on the line below: the usages are
+// too long to leave room for a column of summaries beside them.
+std::string CommandTable(std::vector<CommandInfo> commands) {
   std::sort(commands.begin(), commands.end(),
             [](const CommandInfo& a, const CommandInfo& b) { return std::strcmp(a.name, b.name) < 0; });
-  for (const CommandInfo& c : commands) std::fprintf(out, "  %-36s %s\n", c.usage, c.summary);
+  std::string table;
+  for (const CommandInfo& c : commands) {
+    table += std::string("  ") + c.usage + "\n      " + c.summary + "\n";
+  }
+  return table;
+}
+
+void PrintOverview(FILE* out) {
+  Print(out,
+        "qlx " QLX_VERSION " - QLX log reader\n"
+        "usage: qlx COMMAND [ARGS...]\n"
+        "       qlx COMMAND --help\n"
+        "       qlx --version\n\ncommands:\n" +
+            CommandTable(Registry()));
+}
+
+// The commands whose name starts with the word ("library", "db").
+std::vector<CommandInfo> Group(const std::string& word) {
+  std::vector<CommandInfo> group;
+  for (const CommandInfo& c : Registry())
+    if (WordCount(c.name) > 1 && FirstWord(c.name) == word) group.push_back(c);
+  return group;
+}
+
+void PrintGroup(FILE* out, const std::string& word, const std::vector<CommandInfo>& group) {
+  Print(out, "usage: qlx " + word + " SUB-COMMAND [ARGS...]\n       qlx " + word +
+                 " SUB-COMMAND --help\n\nsub-commands:\n" + CommandTable(group));
+}
+
+bool Asks(const CommandArgs& args, const char* option) {
+  return std::find(args.begin(), args.end(), option) != args.end();
 }
 
 }  // namespace
@@ -55,16 +93,30 @@ int main(int argc, char** argv) {
     PrintOverview(args.empty() ? stderr : stdout);
     return args.empty() ? kExitBadInput : 0;
   }
+  if (args[0] == "--version") {
+    std::printf("qlx " QLX_VERSION "\n");
+    return 0;
+  }
   const CommandInfo* best = nullptr;
   for (const CommandInfo& c : Registry())
     if (Matches(c, args) && (best == nullptr || WordCount(c.name) > WordCount(best->name))) best = &c;
   if (best == nullptr) {
-    PrintOverview(stderr);
-    return Fail("unknown command '" + args[0] + "'");
+    const std::vector<CommandInfo> group = Group(args[0]);
+    if (group.empty()) {
+      PrintOverview(stderr);
+      return Fail("unknown command '" + args[0] + "'");
+    }
+    if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+      PrintGroup(stdout, args[0], group);
+      return 0;
+    }
+    PrintGroup(stderr, args[0], group);
+    if (args.size() == 1) return Fail(args[0] + ": a sub-command is needed");
+    return Fail("unknown command '" + args[0] + " " + args[1] + "'");
   }
   CommandArgs rest(args.begin() + static_cast<long>(WordCount(best->name)), args.end());
-  if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
-    std::printf("usage: %s\n%s\n\n%s\n", best->usage, best->summary, best->help);
+  if (Asks(rest, "--help")) {
+    Print(stdout, std::string("usage: ") + best->usage + "\n" + best->summary + "\n\n" + best->help + "\n");
     return 0;
   }
   return best->run(rest);

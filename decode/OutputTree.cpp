@@ -1,5 +1,6 @@
 #include "decode/OutputTree.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
@@ -16,6 +17,30 @@ std::string FormatArgs(const char* format, va_list args) {
 }
 
 }  // namespace
+
+ByteRows::ByteRows(std::span<const uint8_t> bytes)
+    : shown_(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(bytes.size(), kShownBytes))),
+      total_(bytes.size()) {}
+
+size_t ByteRows::LineCount() const {
+  return (shown_.size() + kBytesPerRow - 1) / kBytesPerRow + (total_ > shown_.size() ? 1 : 0);
+}
+
+std::string ByteRows::Line(size_t index) const {
+  const size_t first = index * kBytesPerRow;
+  if (first >= shown_.size()) return MoreBytesText(total_ - shown_.size());
+  const size_t count = std::min(kBytesPerRow, shown_.size() - first);
+  char offset[32];
+  std::snprintf(offset, sizeof offset, "[%zu]: ", first);
+  std::string line = offset;
+  AppendByteList(line, shown_.data() + first, count, nullptr, " ");
+  // Pad a short last row so its characters line up with the rows above.
+  line.append((kBytesPerRow - count) * 3, ' ');
+  line += ' ';
+  for (size_t i = first; i < first + count; ++i)
+    line += shown_[i] >= 0x20 && shown_[i] < 0x7F ? static_cast<char>(shown_[i]) : '.';
+  return line;
+}
 
 void CTreeNode::SetText(const char* format, ...) {
   va_list args;
@@ -54,6 +79,10 @@ void CTreeNode::SetByteList(const char* label, std::span<const uint8_t> bytes) {
 
 void CTreeNode::SetByteVector(const char* label, std::span<const uint8_t> bytes) {
   SetText("%s [%u]", label, static_cast<unsigned>(bytes.size()));
+  if (bytes.size() > kByteLinesLimit) {
+    rows_ = std::make_shared<const ByteRows>(bytes);
+    return;
+  }
   children_.reserve(children_.size() + bytes.size());
   for (size_t i = 0; i < bytes.size(); ++i) AddLine("[%u]: %02X ", static_cast<unsigned>(i), bytes[i]);
 }
@@ -61,6 +90,7 @@ void CTreeNode::SetByteVector(const char* label, std::span<const uint8_t> bytes)
 void CTreeNode::Clear() {
   text_.clear();
   children_.clear();
+  rows_.reset();
 }
 
 void RenderText(const CTreeNode& node, std::string& text, int depth, int indentStep, int indent) {
@@ -71,6 +101,13 @@ void RenderText(const CTreeNode& node, std::string& text, int depth, int indentS
   if (depth == 0) return;
   for (const CTreeNode& child : node.Children())
     RenderText(child, text, depth - 1, indentStep, indent + indentStep);
+  if (!node.Rows()) return;
+  const size_t rowIndent = static_cast<size_t>(std::max(indent + indentStep, 0));
+  for (size_t i = 0; i < node.Rows()->LineCount(); ++i) {
+    text.append(rowIndent, ' ');
+    text += node.Rows()->Line(i);
+    text += "\r\n";
+  }
 }
 
 void AppendByteList(std::string& text, const uint8_t* bytes, size_t count, const char* prefix, const char* suffix) {
@@ -98,6 +135,13 @@ void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count)
   AppendByteList(text, bytes, count < kByteDumpCap ? count : kByteDumpCap, nullptr, " ");
   if (count > kByteDumpCap) text += " < Error - Data over 256 long! >";
 }
+
+void AppendHexSummary(std::string& text, const uint8_t* bytes, size_t count) {
+  AppendHexBytes(text, bytes, std::min(count, kSummaryBytes));
+  if (count > kSummaryBytes) text += MoreBytesText(count - kSummaryBytes);
+}
+
+std::string MoreBytesText(size_t count) { return "... " + std::to_string(count) + " more bytes"; }
 
 void AppendQuoted(std::string& text, const uint8_t* bytes, size_t count) {
   text += '"';

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -13,6 +14,35 @@
 #include "decode/SafeFormat.h"
 
 struct ByteBuffer;
+
+// A long run of bytes shown as rows of kBytesPerRow with their offset. Only
+// the first kShownBytes are kept, so a node costs the same whatever the size
+// of the run; past them one line counts the rest. A line is formatted only
+// when a view expands the node or a rendering asks for it.
+class ByteRows {
+ public:
+  static constexpr size_t kBytesPerRow = 16;
+  static constexpr size_t kShownBytes = 4096;
+  static_assert(kShownBytes % kBytesPerRow == 0, "every kept row is whole");
+
+  explicit ByteRows(std::span<const uint8_t> bytes);
+
+  size_t ByteCount() const { return total_; }
+  // The rows, then "... N more bytes" when some were not kept.
+  size_t LineCount() const;
+  std::string Line(size_t index) const;
+
+ private:
+  std::vector<uint8_t> shown_;
+  size_t total_;
+};
+
+// Up to this many bytes a dump keeps one line per byte; a longer one becomes
+// ByteRows. Every well-formed unit of a log is shorter, so the rows are for
+// runs of unrecognised bytes and broken frames.
+inline constexpr size_t kByteLinesLimit = 1024;
+// Bytes written in full in a one-line hex summary before it counts the rest.
+inline constexpr size_t kSummaryBytes = 256;
 
 class CTreeNode {
  public:
@@ -36,7 +66,8 @@ class CTreeNode {
   // "label [n]", then one "[i]: XX" line per byte, capped at 256 lines.
   void SetByteList(const char* label, const ByteBuffer& buffer);
   void SetByteList(const char* label, std::span<const uint8_t> bytes);
-  // "label [n]", then one "[i]: XX " line per byte, without a cap.
+  // "label [n]", then one "[i]: XX " line per byte; past kByteLinesLimit
+  // bytes the lines are ByteRows instead.
   void SetByteVector(const char* label, std::span<const uint8_t> bytes);
 
   // The root loses its text and every child; the flag is kept.
@@ -44,6 +75,10 @@ class CTreeNode {
 
   const std::string& Text() const { return text_; }
   const std::vector<CTreeNode>& Children() const { return children_; }
+  // Lines made only on demand, shown after Children(); null for most nodes.
+  // Shared, since the lines never change once made.
+  const std::shared_ptr<const ByteRows>& Rows() const { return rows_; }
+  size_t LineCount() const { return children_.size() + (rows_ ? rows_->LineCount() : 0); }
   bool Expand() const { return expand_; }
   void SetExpand(bool expand) { expand_ = expand; }
 
@@ -51,6 +86,7 @@ class CTreeNode {
   bool expand_ = false;
   std::string text_;
   std::vector<CTreeNode> children_;
+  std::shared_ptr<const ByteRows> rows_;
 };
 
 // The root of a tree that will be shown in a tree control.
@@ -72,6 +108,11 @@ void AppendDottedHex(std::string& text, const uint8_t* bytes, size_t count);
 // Replace the text with "XX " per byte.
 void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count);
 void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count);
+// Replace the text with "XX " for the first kSummaryBytes bytes, then
+// "... N more bytes" when there are more.
+void AppendHexSummary(std::string& text, const uint8_t* bytes, size_t count);
+// "... N more bytes", the line that stands for what a bounded text leaves out.
+std::string MoreBytesText(size_t count);
 // Appends the bytes between double quotes, stopping before the first byte of
 // 0x80 or more.
 void AppendQuoted(std::string& text, const uint8_t* bytes, size_t count);

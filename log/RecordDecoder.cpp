@@ -32,6 +32,17 @@ void DecodeSentence(const Record& record, CTreeNode& tree, int level, CWXN* gate
                    gateway);
 }
 
+// The sentence decoder reads only the first bytes of text-only data: the
+// summary counts the rest, and the decode keeps all of them reachable.
+void AddBytesPastSentence(const Record& record, CTreeNode& tree, int level) {
+  constexpr size_t kSentenceBytes = SentenceRecord::kCapacity - 1;
+  if (record.data.size() <= kSentenceBytes) return;
+  if (level == DM_Summary)
+    tree.SetTextString(tree.Text() + " " + MoreBytesText(record.data.size() - kSentenceBytes));
+  else
+    tree.AddNode().SetByteVector("Raw Unrecognised Data ", record.data);
+}
+
 }  // namespace
 
 void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN* gateway) {
@@ -71,10 +82,11 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
     default:
       if (IsTextOnly(record.data)) {
         DecodeSentence(record, context.tree, level, gateway);
+        AddBytesPastSentence(record, context.tree, level);
         break;
       }
       context.tree.SetByteVector("Raw Unrecognised Data ", record.data);
-      AppendHexBytes(context.text, record.data.data(), record.data.size());
+      AppendHexSummary(context.text, record.data.data(), record.data.size());
       return;
   }
   RenderText(context.tree, context.text, depth, 2, 0);
@@ -83,7 +95,9 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
 std::string SelectionText(const Record& record) {
   DecodeContext context;
   std::string text = "Raw KVT Data:\r\n";
-  text += FormatByteList(record.data.data(), record.data.size(), "0x", ",");
+  const size_t copied = std::min(record.data.size(), ByteRows::kShownBytes);
+  text += FormatByteList(record.data.data(), copied, "0x", ",");
+  if (copied < record.data.size()) text += "\r\n" + MoreBytesText(record.data.size() - copied) + " not copied";
   text += "\r\nBasic Message\r\n";
   DecodeRecord(DM_Summary, context, record, nullptr);
   text += context.text;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,94 @@ TEST(SafeFormat, GrowsAndCopies) {
   f.CopyTo(dest, 8);
   EXPECT_STREQ(dest, "7");
   f.CopyTo(nullptr, 8);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<uint8_t> Counting(size_t n) {
+  std::vector<uint8_t> bytes(n);
+  for (size_t i = 0; i < n; ++i) bytes[i] = static_cast<uint8_t>(i * 7 + i / 256);
+  return bytes;
+}
+
+// The bytes of a row line: the hex pairs between ": " and the text column.
+std::vector<uint8_t> RowBytes(const std::string& line) {
+  std::vector<uint8_t> bytes;
+  size_t at = line.find(": ");
+  if (at == std::string::npos) return bytes;
+  for (at += 2; at + 1 < line.size() && line[at] != ' '; at += 3)
+    bytes.push_back(static_cast<uint8_t>(std::stoul(line.substr(at, 2), nullptr, 16)));
+  return bytes;
+}
+
+TEST(OutputTree, LongByteVectorBecomesRowsMadeOnDemand) {
+  const std::vector<uint8_t> bytes = Counting(2000000);
+  CTreeNode n;
+  n.SetByteVector("Raw Unrecognised Data ", bytes);
+  EXPECT_EQ(n.Text(), "Raw Unrecognised Data  [2000000]");
+  EXPECT_TRUE(n.Children().empty()) << "no line is made before a view or a rendering asks";
+  ASSERT_TRUE(n.Rows());
+  EXPECT_EQ(n.Rows()->ByteCount(), 2000000u);
+  const size_t rows = ByteRows::kShownBytes / ByteRows::kBytesPerRow;
+  ASSERT_EQ(n.LineCount(), rows + 1);
+  EXPECT_EQ(n.Rows()->Line(rows), "... 1995904 more bytes");
+
+  // Every kept byte is in exactly one row, in order, under its offset.
+  std::vector<uint8_t> seen;
+  for (size_t i = 0; i < rows; ++i) {
+    const std::string line = n.Rows()->Line(i);
+    std::string offset(1, '[');
+    offset += std::to_string(i * ByteRows::kBytesPerRow);
+    offset += "]: ";
+    ASSERT_EQ(line.rfind(offset, 0), 0u) << line;
+    const std::vector<uint8_t> row = RowBytes(line);
+    ASSERT_EQ(row.size(), ByteRows::kBytesPerRow) << line;
+    seen.insert(seen.end(), row.begin(), row.end());
+  }
+  EXPECT_TRUE(std::equal(seen.begin(), seen.end(), bytes.begin(), bytes.begin() + ByteRows::kShownBytes));
+}
+
+TEST(OutputTree, ByteRowsShortLastRowAndTextColumn) {
+  std::vector<uint8_t> bytes(kByteLinesLimit + 3, 'A');
+  bytes[kByteLinesLimit + 1] = 0x0A;
+  bytes[kByteLinesLimit + 2] = 0xB0;
+  const ByteRows rows(bytes);
+  ASSERT_EQ(rows.LineCount(), kByteLinesLimit / ByteRows::kBytesPerRow + 1) << "no count line when all are kept";
+  EXPECT_EQ(rows.Line(0), "[0]: 41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 41  AAAAAAAAAAAAAAAA");
+  // The short row is padded so its text column lines up with the full ones.
+  const std::string last = rows.Line(rows.LineCount() - 1);
+  EXPECT_EQ(last, "[1024]: 41 0A B0" + std::string(13 * 3, ' ') + "  A..");
+
+  CTreeNode exact;
+  exact.SetByteVector("KVT", std::span<const uint8_t>(bytes.data(), kByteLinesLimit));
+  EXPECT_FALSE(exact.Rows()) << "up to the limit every byte keeps its own line";
+  EXPECT_EQ(exact.Children().size(), kByteLinesLimit);
+  EXPECT_EQ(exact.LineCount(), kByteLinesLimit);
+}
+
+TEST(OutputTree, RenderingFormatsRowsAtTheirDepth) {
+  const std::vector<uint8_t> bytes = Counting(ByteRows::kShownBytes + 5);
+  CTreeNodeMFC root;
+  root.SetText("Frame");
+  root.AddLine("Header");
+  root.AddNode().SetByteVector("Data", bytes);
+
+  EXPECT_EQ(Render(root, -2), "Frame");
+  EXPECT_EQ(Render(root, 1), "Frame\r\n  Header\r\n  Data [4101]\r\n") << "rows lie one level further down";
+  const std::string text = Render(root, 9);
+  const size_t rows = ByteRows::kShownBytes / ByteRows::kBytesPerRow;
+  EXPECT_EQ(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')), 3 + rows + 1);
+  EXPECT_NE(text.find("\r\n    [0]: "), std::string::npos) << "rows indented below their node";
+  const std::string tail = "    ... 5 more bytes\r\n";
+  ASSERT_GE(text.size(), tail.size());
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+
+  CTreeNode copy = root;
+  root.Clear();
+  EXPECT_EQ(root.LineCount(), 0u);
+  EXPECT_EQ(Render(copy, 9), text) << "a copy keeps the rows";
 }
 
 }  // namespace

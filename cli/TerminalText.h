@@ -1,0 +1,18 @@
+// The record texts are 8-bit Latin-1, as the clipboard carries them; a
+// terminal or a pipeline wants UTF-8 and one line per record.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Every byte of 0x80 or more as its two-byte UTF-8 form.
+std::string Latin1ToUtf8(std::string_view text);
+
+// Control characters (C0, DEL and C1) as "\n", "\r", "\t" or "\xNN", and a
+// backslash as "\\", so that the text stays on one line and can be read back.
+std::string EscapeControls(std::string_view text);
+
+// Splits lines longer than `width` at blanks; a continued line is indented
+// to where the text of its first line begins after the option or name it
+// describes (the first run of two blanks), or to its own indent.
+std::string WrapLines(std::string_view text, size_t width);
