@@ -15,6 +15,7 @@
 #include <string>
 
 #include "bench/DecodeBench.h"
+#include "bench/InstructionCount.h"
 #include "log/RecordParser.h"
 #include "log/synth/SyntheticLog.h"
 
@@ -172,7 +173,7 @@ void MeasureOpen() {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500]\n");
+  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500] | --instructions LOG\n");
   return 2;
 }
 
@@ -188,6 +189,8 @@ int main(int argc, char** argv) {
       if (*end != '\0' || bytes < 1000 || bytes >= LogFileImage::kSizeLimit) return Usage();
     } else if (std::strcmp(argv[i], "--open500") == 0) {
       open500 = true;
+    } else if (std::strcmp(argv[i], "--instructions") == 0 && i + 1 < argc) {
+      return CountInstructions(argv[i + 1]);
     } else {
       return Usage();
     }
