@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cinttypes>
-#include <cstdarg>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -18,15 +17,6 @@ namespace {
 constexpr uint32_t kLongHeaderBytes = 12;   // HOX ID, sequence, model, serial, error code
 constexpr uint32_t kShortHeaderBytes = 1;   // HOX ID
 constexpr uint32_t kArrayBytesPerLine = 32;
-
-void AppendFormat(std::string& text, const char* format, ...) QLX_PRINTF(2, 3);
-void AppendFormat(std::string& text, const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  CSafeFormat f;
-  text += f.Format(format, args);
-  va_end(args);
-}
 
 uint32_t MillisecondTick() {
   const auto now = std::chrono::steady_clock::now().time_since_epoch();
