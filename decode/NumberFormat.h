@@ -9,6 +9,12 @@
 
 #include "gateway/RepositoryValue.h"
 
+// The fixed integer formats of the decoders' lines, without printf: v in
+// decimal or upper-case hex, padded on the left with `fill` to at least
+// `width` characters ("%0*llu", "%*llu", "%0*llX").
+void AppendUnsigned(std::string& text, uint64_t v, unsigned width = 0, char fill = '0');
+void AppendHex(std::string& text, uint64_t v, unsigned width = 0);
+
 // Decimals for NumberText meaning "as stored" (callers holding the old
 // unsigned 255 get the same meaning).
 constexpr int8_t kDecimalsAsStored = -1;
