@@ -48,17 +48,18 @@ std::string ExtendedPositionText(const RepositoryValue& value, char positive, ch
   return text;
 }
 
-// Degrees and minutes in exact integer arithmetic. The extended reading
-// differs from the exact one only within a rounding error of about 1e-16 of
-// a degree, so the exact result is taken wherever no rounding step (the
-// whole degree, the sixth decimal of the minutes) lies within 1e-12 of the
-// value; those rare values, and exponents beyond 64-bit integers, take the
-// extended path, so every text stays as it always was.
+// Degrees and minutes in exact integer arithmetic. Below 1000 degrees the
+// extended reading differs from the exact one by less than 1e-15 of a
+// degree, so the exact result is taken wherever no rounding step (the whole
+// degree, the sixth decimal of the minutes) lies within 1e-12 of the value;
+// those rare values, larger angles and exponents beyond 64-bit integers take
+// the extended path, so every text stays as it always was.
 std::string PositionText(const RepositoryValue& value, char positive, char negative) {
   if (value.exponent > 0 || value.exponent < -19) return ExtendedPositionText(value, positive, negative);
   const uint64_t magnitude = Magnitude(value.value);
   const uint64_t scale = PowerOfTen(static_cast<unsigned>(-value.exponent));
   const uint64_t degrees = magnitude / scale;
+  if (degrees >= 1000) return ExtendedPositionText(value, positive, negative);
   const unsigned __int128 fraction = magnitude % scale;
   constexpr unsigned __int128 kMargin = 1000000000000ULL;  // 1e12
   if (scale > 1 && (fraction * kMargin < scale || (scale - fraction) * kMargin < scale))
