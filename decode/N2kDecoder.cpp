@@ -359,7 +359,7 @@ void DecodeField(const N2kMessage& message, CTreeNode& node, const FieldDefiniti
     if (r.truncated)
       line += "Truncated - the field runs past the end of the data";
     else
-      line += ValueText(r.value, d, true);
+      AppendValueText(line, r.value, d, true);
   } else {
     AppendOtherFormat(line, message, field, d, p);
   }

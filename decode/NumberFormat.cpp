@@ -108,6 +108,12 @@ void AppendHex(std::string& text, uint64_t v, unsigned width) {
 }
 
 std::string NumberText(const RepositoryValue& value, int8_t decimals) {
+  std::string text;
+  AppendNumberText(text, value, decimals);
+  return text;
+}
+
+void AppendNumberText(std::string& text, const RepositoryValue& value, int8_t decimals) {
   const bool negative = value.value < 0;
   uint64_t magnitude = Magnitude(value.value);
   const int factor = value.resolutionFactor;
@@ -121,7 +127,6 @@ std::string NumberText(const RepositoryValue& value, int8_t decimals) {
   char digits[20];
   const char* end = std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(copy.value)).ptr;
   const size_t count = static_cast<size_t>(end - digits);
-  std::string text;
   if (negative) text += '-';
   if (copy.exponent >= 0) {
     text.append(digits, count);
@@ -139,7 +144,6 @@ std::string NumberText(const RepositoryValue& value, int8_t decimals) {
       text.append(end - places, places);
     }
   }
-  return text;
 }
 
 std::string DateText(const RepositoryValue& value) {

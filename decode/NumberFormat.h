@@ -23,6 +23,7 @@ constexpr int8_t kDecimalsAsStored = -1;
 // of decimals (half away from zero) or left at its stored exponent when
 // decimals is negative. No separators, no exponent notation.
 std::string NumberText(const RepositoryValue& value, int8_t decimals);
+void AppendNumberText(std::string& text, const RepositoryValue& value, int8_t decimals);
 
 // "dd/mm/yyyy" of a count of days since 1 January 1970. Uses the full
 // Gregorian leap-year rule, so dates after 28 February 2100 and before 1901
