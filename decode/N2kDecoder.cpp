@@ -205,7 +205,9 @@ void DecodeN2kMessage(const N2kMessage& message, int mode, CTreeNode& root, CWXN
     DecodePgn(message, root.AddNode(), DM_Gateway);
     return;
   }
-  std::string text = "PGN: ";
+  std::string text;
+  text.reserve(96 + 3 * static_cast<size_t>(message.length));
+  text = "PGN: ";
   AppendPgn(text, message.pgn);
   text += ", SRC = ";
   AppendUnsigned(text, message.source);
