@@ -9,6 +9,7 @@
 #include "decode/N2kFieldExtract.h"
 #include "decode/NumberFormat.h"
 #include "decode/OutputTree.h"
+#include "decode/SafeFormat.h"
 #include "decode/ValueText.h"
 #include "gateway/GatewayHooks.h"
 #include "library/N2kLookup.h"
@@ -73,9 +74,13 @@ std::string FloatText(const uint8_t* bytes) {
   return std::string(text, result.ptr);
 }
 
-// "%6d (0x%05X)" of a PGN, which has at most 18 bits.
+// "%6d (0x%05X)" of a PGN. A logged PGN has 18 bits; a message built by a
+// caller with a larger number still reads as printf's signed int did.
 void AppendPgn(std::string& text, uint32_t pgn) {
-  AppendUnsigned(text, pgn, 6, ' ');
+  if (static_cast<int32_t>(pgn) < 0)
+    AppendFormat(text, "%6d", static_cast<int32_t>(pgn));
+  else
+    AppendUnsigned(text, pgn, 6, ' ');
   text += " (0x";
   AppendHex(text, pgn, 5);
   text += ')';
@@ -206,7 +211,8 @@ void DecodeN2kMessage(const N2kMessage& message, int mode, CTreeNode& root, CWXN
     return;
   }
   std::string text;
-  text.reserve(96 + 3 * static_cast<size_t>(message.length));
+  // Room for the hex of a whole frame, so the line grows only once.
+  text.reserve(96 + 3 * N2kMessage::kCapacity);
   text = "PGN: ";
   AppendPgn(text, message.pgn);
   text += ", SRC = ";

@@ -4,6 +4,14 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace {
+
+// Texts up to this size are formatted on the stack first: nearly every line
+// a decoder writes fits.
+constexpr size_t kStackBytes = 512;
+
+}  // namespace
+
 CSafeFormat::~CSafeFormat() { std::free(buffer_); }
 
 const char* CSafeFormat::Format(const char* format, va_list args) {
@@ -67,7 +75,7 @@ void CSafeFormat::CopyTo(char* destination, uint32_t maximum) const {
 }
 
 void AppendFormatV(std::string& text, const char* format, va_list args) {
-  char local[512];
+  char local[kStackBytes];
   va_list retry;
   va_copy(retry, args);
   const int needed = std::vsnprintf(local, sizeof local, format, args);

@@ -10,9 +10,13 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
+#include "decode/N2kDecoder.h"
 #include "decode/NumberFormat.h"
+#include "decode/OutputTree.h"
 #include "decode/SafeFormat.h"
+#include "library/N2kLookup.h"
 
 namespace {
 
@@ -166,6 +170,46 @@ TEST(SafeFormat, TextsLongerThanTheStackAreFormattedWhole) {
   AppendFormat(appended, "%c", 'z');
   EXPECT_EQ(appended.back(), 'z');
   EXPECT_EQ(appended.size(), 5 + longWord.size() + 4 + 1);
+}
+
+TEST(N2kHeaderLines, ReadAsTheirPrintfFormatsForAnyHeader) {
+  std::mt19937_64 random(3);
+  const uint8_t data[8] = {0x01, 0xAB, 0xFF, 0x00, 0x10, 0x7E, 0x80, 0x09};
+  for (int i = 0; i < 2000; ++i) {
+    N2kMessage m;
+    // Library PGNs, any 18-bit PGN, and any number a caller's message may carry.
+    if (i % 3 == 0)
+      m.pgn = kPgnDefinitions[random() % kPgnCount].pgn;
+    else
+      m.pgn = i % 3 == 1 ? static_cast<uint32_t>(random() & 0x3FFFF) : static_cast<uint32_t>(random());
+    m.source = static_cast<uint8_t>(random());
+    m.destination = static_cast<uint8_t>(random());
+    m.priority = static_cast<uint8_t>(random() & 7);
+    m.length = static_cast<int32_t>(random() % 9);
+    m.data = data;
+    std::string hex;
+    AppendHexBytesCapped(hex, data, static_cast<size_t>(m.length));
+
+    CTreeNode summary;
+    DecodeN2kMessage(m, DM_Summary, summary, nullptr);
+    ASSERT_EQ(summary.Text(), Printf("PGN: %6d (0x%05X), SRC = %u, DST = %u, Priority = %u, Len = %u, Data = ",
+                                     static_cast<int>(m.pgn), m.pgn, m.source, m.destination, m.priority,
+                                     static_cast<unsigned>(m.length)) +
+                                  hex);
+
+    const PgnDefinition* definition = FindPGN(m.pgn);
+    CTreeNode header;
+    AddPgnHeader(definition, m, header);
+    ASSERT_EQ(header.Text(), Printf("NMEA 2000 PGN: %6d (0x%05X)", static_cast<int>(m.pgn), m.pgn));
+    std::vector<std::string> lines;
+    for (const CTreeNode& child : header.Children()) lines.push_back(child.Text());
+    std::vector<std::string> expected;
+    if (definition != nullptr) expected.push_back(Printf("Name: %s ", definition->name));
+    expected.push_back(Printf("Source = %u, Destination = %u", m.source, m.destination));
+    expected.push_back(Printf("Priority = %u, Length = %u", m.priority, static_cast<unsigned>(m.length)));
+    if (definition != nullptr) expected.push_back(Printf("Number Of Fields = %u", definition->fieldCount & 0xFF));
+    ASSERT_EQ(lines, expected) << m.pgn;
+  }
 }
 
 }  // namespace
