@@ -9,27 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "bench/RecordKind.h"
 #include "log/LogTime.h"
 #include "log/RecordDecoder.h"
 #include "log/RecordParser.h"
 
 namespace {
 
-enum Kind { kN2k, kN183, kHox, kOther, kKinds };
-constexpr const char* kKindNames[kKinds] = {"N2K", "N183", "HOX", "other"};
-
 // Twice the best open decoder's full decode on this machine kind (427 k
 // frames/s of processor time).
 constexpr double kFullN2kTarget = 854000;
 constexpr double kLargestTargetMicroseconds = 50;
 constexpr double kListTargetOverParse = 2;
-
-Kind KindOf(const Record& r) {
-  if (r.type == MT_N2K) return kN2k;
-  if (r.group == MG_N183) return kN183;
-  if (r.type >= MT_HoxCmd && r.type <= MT_HoxBoot) return kHox;
-  return kOther;
-}
 
 struct Rate {
   double cpu;   // decodes per processor second
@@ -101,7 +92,7 @@ void MeasureDecode(const RecordParser& parser, const std::filesystem::path& log,
   size_t largestBytes = 0;
   for (size_t i = 0; i < parser.Count(); ++i) {
     const Record r = parser.At(i);
-    const Kind k = KindOf(r);
+    const RecordKind k = KindOf(r);
     if (seen[k]++ % (counts[k] / kPerKind + 1) == 0) rows[k].push_back(i);
     if (k == kN2k && r.data.size() > largestBytes) {
       largest = i;

@@ -6,21 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/RecordKind.h"
 #include "log/LogTime.h"
 #include "log/RecordDecoder.h"
 #include "log/RecordParser.h"
 
 namespace {
-
-enum Kind { kN2k, kN183, kHox, kOther, kKinds };
-constexpr const char* kKindNames[kKinds] = {"N2K", "N183", "HOX", "other"};
-
-Kind KindOf(const Record& r) {
-  if (r.type == MT_N2K) return kN2k;
-  if (r.group == MG_N183) return kN183;
-  if (r.type >= MT_HoxCmd && r.type <= MT_HoxBoot) return kHox;
-  return kOther;
-}
 
 // Decoding every record under callgrind would take minutes; a fixed stride
 // over the whole log keeps the mix and the figure deterministic.
