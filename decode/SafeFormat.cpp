@@ -4,14 +4,6 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-
-// Texts up to this size are formatted on the stack first: nearly every line
-// a decoder writes fits.
-constexpr size_t kStackBytes = 512;
-
-}  // namespace
-
 CSafeFormat::~CSafeFormat() { std::free(buffer_); }
 
 const char* CSafeFormat::Format(const char* format, va_list args) {
@@ -75,7 +67,7 @@ void CSafeFormat::CopyTo(char* destination, uint32_t maximum) const {
 }
 
 void AppendFormatV(std::string& text, const char* format, va_list args) {
-  char local[kStackBytes];
+  char local[512];  // as CSafeFormat formats on the stack
   va_list retry;
   va_copy(retry, args);
   const int needed = std::vsnprintf(local, sizeof local, format, args);

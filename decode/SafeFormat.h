@@ -27,6 +27,9 @@ class CSafeFormat {
   uint32_t Capacity() const { return capacity_; }
 
  private:
+  // Texts up to this size are formatted on the stack before the buffer grows.
+  static constexpr uint32_t kStackBytes = 512;
+
   char* buffer_ = nullptr;
   uint32_t length_ = 0;
   uint32_t capacity_ = 0;
