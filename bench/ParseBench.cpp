@@ -1,12 +1,12 @@
 // qlx_bench: how fast a log is opened (loaded and parsed into records), how
-// much memory that takes, and how close parsing comes to a plain pass over
-// the same bytes. The synthetic log it measures is cached beside the
-// program, so repeated runs skip generating it.
+// much memory that takes, how close parsing comes to a plain pass over the
+// same bytes, and how fast records are summarised and decoded; every figure
+// goes into one table with its target and its ratio to a baseline measured
+// in the same run. The synthetic logs are written to a temporary folder and
+// removed afterwards, or kept in a --cache folder for the next run.
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,9 +14,11 @@
 #include <fstream>
 #include <string>
 
+#include "bench/BenchTable.h"
 #include "bench/DecodeBench.h"
-#include "bench/GatewayBench.h"
 #include "bench/FilterBench.h"
+#include "bench/GatewayBench.h"
+#include "bench/InstructionCount.h"
 #include "log/RecordParser.h"
 #include "log/synth/SyntheticLog.h"
 
@@ -28,37 +30,10 @@ constexpr uint64_t kOpenBytes = LogFileImage::kSizeLimit - 1;
 constexpr uint32_t kSeed = 1;
 constexpr double kMB = 1e6;
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
-
-// The machine is shared, so wall time alone can mislead: each figure is
-// also given in processor time of this process.
-double CpuSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
-}
-
-struct Timing {
-  double wall;
-  double cpu;
-};
-
-class Stopwatch {
- public:
-  Stopwatch() : wall_(Clock::now()), cpu_(CpuSeconds()) {}
-  Timing Elapsed() const { return {Seconds(wall_), CpuSeconds() - cpu_}; }
-
- private:
-  Clock::time_point wall_;
-  double cpu_;
-};
-
-void PrintRate(const char* label, Timing t, double mb, double records) {
-  std::printf("%-19s %7.3f s wall %8.1f MB/s %11.0f records/s | %7.3f s cpu %8.1f MB/s %11.0f records/s\n", label,
-              t.wall, mb / t.wall, records / t.wall, t.cpu, mb / t.cpu, records / t.cpu);
-}
+constexpr double kParseOverFloorTarget = 0.4;
+constexpr double kPeakOverFileTarget = 1.5;
+constexpr double kIndexBytesTarget = 16;
+constexpr double kOpenWallTarget = 1.5;
 
 // Peak resident memory of this process, in bytes.
 uint64_t PeakResident() {
@@ -69,16 +44,16 @@ uint64_t PeakResident() {
   return 0;
 }
 
-std::filesystem::path CachedLog(uint64_t bytes) {
-  const std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-  const std::filesystem::path path = dir / ("bench-" + std::to_string(bytes) + "-seed" + std::to_string(kSeed) + ".qlx");
+std::filesystem::path LogPath(const std::filesystem::path& folder, uint64_t bytes) {
+  const std::filesystem::path path =
+      folder / ("bench-" + std::to_string(bytes) + "-seed" + std::to_string(kSeed) + ".qlx");
   std::error_code ec;
   const uint64_t size = std::filesystem::file_size(path, ec);
   // A complete log fills its size to within a tenth of a second of traffic.
   if (!ec && size <= bytes && size + 100000 > bytes) return path;
   std::printf("generating %s ...\n", path.c_str());
   std::fflush(stdout);
-  const auto start = Clock::now();
+  const Stopwatch watch;
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (f == nullptr) {
     std::perror(path.c_str());
@@ -94,7 +69,7 @@ std::filesystem::path CachedLog(uint64_t bytes) {
     std::filesystem::remove(path, ec);
     std::exit(1);
   }
-  std::printf("  %.1f MB in %.1f s\n", stats.bytes / kMB, Seconds(start));
+  std::printf("  %.1f MB in %.1f s\n", stats.bytes / kMB, watch.Elapsed().wall);
   return path;
 }
 
@@ -109,8 +84,10 @@ uint64_t CountFramingBytes(const uint8_t* data, size_t length) {
   return dle + esc + dollar;
 }
 
-void MeasureParse(uint64_t bytes, bool gateway) {
-  const std::filesystem::path path = CachedLog(bytes);
+std::string RateCell(Timing t, double mb) { return Cell("%.1f MB/s cpu, %.1f wall", mb / t.cpu, mb / t.wall); }
+
+void MeasureParse(const std::filesystem::path& folder, uint64_t bytes, BenchTable& table, bool gateway) {
+  const std::filesystem::path path = LogPath(folder, bytes);
 
   Stopwatch watch;
   LogFileImage image;
@@ -131,29 +108,36 @@ void MeasureParse(uint64_t bytes, bool gateway) {
 
   const double mb = image.Length() / kMB;
   const double records = static_cast<double>(parser.Count());
-  std::printf("log                 %s\n", path.c_str());
-  std::printf("size                %.1f MB, %.0f records, %llu framing bytes\n", mb, records,
+  std::printf("log %s: %.1f MB, %.0f records, %llu framing bytes\n", path.c_str(), mb, records,
               static_cast<unsigned long long>(framing));
-  PrintRate("load + parse", {load.wall + parse.wall, load.cpu + parse.cpu}, mb, records);
-  PrintRate("parse alone", parse, mb, records);
-  PrintRate("floor (plain pass)", floor, mb, records);
-  std::printf("parse / floor       %.3f wall, %.3f cpu\n", floor.wall / parse.wall, floor.cpu / parse.cpu);
-  std::printf("index bytes/record  %.1f (plus %.1f bytes of record data)\n",
-              static_cast<double>(sizeof(RecordList::IndexEntry)),
-              static_cast<double>(parser.Records().ByteCount()) / records);
-  std::printf("peak resident       %.1f MB (%.2f x the file)\n", PeakResident() / kMB, PeakResident() / kMB / mb);
-  std::printf("target              parse >= 250 MB/s: %s\n", mb / parse.cpu >= 250 ? "met" : "MISSED");
-  MeasureDecode(parser, path, parse.wall);
+  table.Add({"load + parse", RateCell({load.wall + parse.wall, load.cpu + parse.cpu}, mb), "", "", NAN,
+             Verdict::kNone});
+  const double parseOverFloor = floor.cpu / parse.cpu;
+  table.Add({"parse", RateCell(parse, mb) + Cell(", %.0f records/s cpu", records / parse.cpu),
+             Cell(">= %.1f x plain pass", kParseOverFloorTarget), "plain pass " + RateCell(floor, mb), parseOverFloor,
+             Judge(parseOverFloor >= kParseOverFloorTarget)});
+  const double indexBytes = static_cast<double>(sizeof(RecordList::IndexEntry));
+  table.Add({"index bytes per record",
+             Cell("%.1f (plus %.1f bytes of record data)", indexBytes,
+                  static_cast<double>(parser.Records().ByteCount()) / records),
+             Cell("<= %.0f", kIndexBytesTarget), "", NAN, Judge(indexBytes <= kIndexBytesTarget)});
+  const double peak = PeakResident() / kMB;
+  table.Add({"peak resident, log open", Cell("%.1f MB", peak), Cell("<= %.1f x file", kPeakOverFileTarget),
+             Cell("file %.1f MB", mb), peak / mb, Judge(peak <= kPeakOverFileTarget * mb)});
+  MeasureDecode(parser, path, parse, table);
   if (gateway) MeasureGateway(parser);
 }
 
 // Opening as the document does, in a child process of its own so that its
-// peak memory is its own.
-void MeasureOpen() {
-  const std::filesystem::path path = CachedLog(kOpenBytes);
+// peak memory is its own; the child reports through a pipe.
+void MeasureOpen(const std::filesystem::path& folder, BenchTable& table) {
+  const std::filesystem::path path = LogPath(folder, kOpenBytes);
+  int channel[2];
+  if (pipe(channel) != 0) return;
   std::fflush(stdout);
   const pid_t child = fork();
   if (child == 0) {
+    close(channel[0]);
     const Stopwatch watch;
     LogFileImage image;
     RecordParser parser;
@@ -161,21 +145,30 @@ void MeasureOpen() {
     if (image.Load(path.c_str()) != 0) _exit(1);
     parser.Parse(image.Data(), image.Length());
     const Timing open = watch.Elapsed();
-    const double mb = image.Length() / kMB;
-    std::printf("open %.1f MB       %.3f s wall, %.3f s cpu, %zu records, peak resident %.1f MB (%.2f x the file)\n",
-                mb, open.wall, open.cpu, parser.Count(), PeakResident() / kMB, PeakResident() / kMB / mb);
-    std::printf("target              open within 3 s: %s; peak at most 3 x: %s\n", open.cpu <= 3 ? "met" : "MISSED",
-                PeakResident() / kMB <= 3 * mb ? "met" : "MISSED");
-    std::fflush(stdout);
-    _exit(0);
+    const double figures[3] = {open.wall, open.cpu, static_cast<double>(PeakResident())};
+    const bool sent = write(channel[1], figures, sizeof figures) == static_cast<ssize_t>(sizeof figures);
+    _exit(sent ? 0 : 1);
   }
+  close(channel[1]);
+  double figures[3] = {};
+  const bool received = child > 0 && read(channel[0], figures, sizeof figures) == static_cast<ssize_t>(sizeof figures);
+  close(channel[0]);
   int status = 0;
-  waitpid(child, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::fprintf(stderr, "opening %s failed\n", path.c_str());
+  if (child > 0) waitpid(child, &status, 0);
+  if (!received || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::fprintf(stderr, "opening %s failed\n", path.c_str());
+    return;
+  }
+  const double mb = static_cast<double>(std::filesystem::file_size(path)) / kMB;
+  table.Add({Cell("open %.0f MB", mb), Cell("%.3f s cpu, %.3f s wall", figures[1], figures[0]),
+             Cell("<= %.1f s wall (quiet machine)", kOpenWallTarget), "", NAN, Judge(figures[0] <= kOpenWallTarget)});
+  table.Add({Cell("peak resident, open %.0f MB", mb), Cell("%.1f MB", figures[2] / kMB),
+             Cell("<= %.1f x file", kPeakOverFileTarget), Cell("file %.1f MB", mb), figures[2] / kMB / mb,
+             Judge(figures[2] / kMB <= kPeakOverFileTarget * mb)});
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500] [--gateway] [--filter]\n");
+  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500] [--cache DIR] [--gateway] | --filter [--bytes N] | --instructions LOG\n");
   return 2;
 }
 
@@ -184,6 +177,7 @@ int Usage() {
 int main(int argc, char** argv) {
   uint64_t bytes = kDefaultBytes;
   bool open500 = false;
+  std::filesystem::path cache;
   bool gateway = false;
   bool filter = false;
   for (int i = 1; i < argc; ++i) {
@@ -193,6 +187,10 @@ int main(int argc, char** argv) {
       if (*end != '\0' || bytes < 1000 || bytes >= LogFileImage::kSizeLimit) return Usage();
     } else if (std::strcmp(argv[i], "--open500") == 0) {
       open500 = true;
+    } else if (std::strcmp(argv[i], "--cache") == 0 && i + 1 < argc) {
+      cache = argv[++i];
+    } else if (std::strcmp(argv[i], "--instructions") == 0 && i + 1 < argc) {
+      return CountInstructions(argv[i + 1]);
     } else if (std::strcmp(argv[i], "--gateway") == 0) {
       gateway = true;
     } else if (std::strcmp(argv[i], "--filter") == 0) {
@@ -206,8 +204,30 @@ int main(int argc, char** argv) {
     MeasureFilter(bytes);
     return 0;
   }
+  std::filesystem::path folder = cache;
+  if (cache.empty()) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "qlx-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+      std::perror("qlx_bench: temporary folder");
+      return 1;
+    }
+    folder = pattern;
+  } else {
+    std::error_code ec;
+    std::filesystem::create_directories(cache, ec);
+    if (ec) {
+      std::fprintf(stderr, "qlx_bench: %s: %s\n", cache.c_str(), ec.message().c_str());
+      return 1;
+    }
+  }
+  BenchTable table;
   // Opening first, while this process is still small.
-  if (open500) MeasureOpen();
-  MeasureParse(bytes, gateway);
+  if (open500) MeasureOpen(folder, table);
+  MeasureParse(folder, bytes, table, gateway);
+  table.Print();
+  if (cache.empty()) {
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+  }
   return 0;
 }

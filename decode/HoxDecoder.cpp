@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cinttypes>
-#include <cstdarg>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -18,15 +17,6 @@ namespace {
 constexpr uint32_t kLongHeaderBytes = 12;   // HOX ID, sequence, model, serial, error code
 constexpr uint32_t kShortHeaderBytes = 1;   // HOX ID
 constexpr uint32_t kArrayBytesPerLine = 32;
-
-void AppendFormat(std::string& text, const char* format, ...) QLX_PRINTF(2, 3);
-void AppendFormat(std::string& text, const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  CSafeFormat f;
-  text += f.Format(format, args);
-  va_end(args);
-}
 
 uint32_t MillisecondTick() {
   const auto now = std::chrono::steady_clock::now().time_since_epoch();
@@ -207,19 +197,25 @@ void DecodeHoxMessage(const HoxMessage& message, CTreeNode& node, int mode) {
   } else if (mode == DM_Full) {
     DecodeHoxFull(node, message);
   } else if (mode == DM_Summary) {
-    std::string text;
-    AppendFormat(text, "KVT-HOX: 0x%04X,", message.id);
+    std::string text = "KVT-HOX: 0x";
+    AppendHex(text, message.id, 4);
+    text += ',';
     if (message.longForm) {
-      AppendFormat(text, " Seq = %u,", message.sequenceId);
-      AppendFormat(text, " Model = %u,", message.modelId);
-      AppendFormat(text, " Serial = %u,", message.serialId);
-      AppendFormat(text, " Error = %i,", message.errorCode);
+      text += " Seq = ";
+      AppendUnsigned(text, message.sequenceId);
+      text += ", Model = ";
+      AppendUnsigned(text, message.modelId);
+      text += ", Serial = ";
+      AppendUnsigned(text, message.serialId);
+      AppendFormat(text, ", Error = %i,", message.errorCode);
     }
-    AppendFormat(text, " Len = %u", message.dataCount);
+    text += " Len = ";
+    AppendUnsigned(text, message.dataCount);
     if (count != 0) {
       std::string hex;
       AppendHexBytesCapped(hex, message.data, count);
-      text += ", Data = " + hex;
+      text += ", Data = ";
+      text += hex;
     }
     node.SetTextString(std::move(text));
   }
@@ -324,8 +320,11 @@ void DecodeHoxGroup(uint32_t& field, uint32_t& offset, CTreeNode& node, const Ho
 
 RepositoryValue DecodeHoxField(const HoxMessage& message, const HoxFieldDefinition& field,
                                uint32_t offset, CTreeNode& node) {
-  std::string line;
-  AppendFormat(line, "Field %u: %s = ", field.fieldNumber + 1u, field.name);
+  std::string line = "Field ";
+  AppendUnsigned(line, field.fieldNumber + 1u);
+  line += ": ";
+  line += field.name;
+  line += " = ";
   const uint32_t count = std::min(message.dataCount, kHoxMaxData);
   const uint32_t remaining = offset < count ? count - offset : 0;
   const uint8_t* at = message.data + std::min(offset, count);

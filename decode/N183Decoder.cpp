@@ -5,6 +5,7 @@
 
 #include "decode/HoxDecoder.h"
 #include "decode/DecodeMode.h"
+#include "decode/NumberFormat.h"
 #include "decode/OutputTree.h"
 #include "gateway/GatewayHooks.h"
 #include "library/N183Lookup.h"
@@ -102,19 +103,30 @@ void AddSentenceHeader(const SentenceDefinition* definition, CTreeNode& root, co
                        const SentenceRecord& record, uint32_t textLength) {
   // The talker: the address characters after the start character.
   const uint32_t addressEnd = split.addressLength < textLength ? split.addressLength : textLength;
-  const std::string talker(record.text + (addressEnd > 0 ? 1 : 0), addressEnd > 0 ? addressEnd - 1 : 0);
+  const char* talker = record.text + (addressEnd > 0 ? 1 : 0);
+  const size_t talkerLength = addressEnd > 0 ? addressEnd - 1 : 0;
+  std::string title = "NMEA 0183 Sentence: ";
+  title.append(talker, strnlen(talker, talkerLength));
+  title += ' ';
+  title += definition != nullptr ? definition->address + 2 : split.text + split.formatterAt;
   if (definition != nullptr) {
-    root.SetText("NMEA 0183 Sentence: %s %s (%s)", talker.c_str(), definition->address + 2, definition->name);
-    root.AddLine("Number of Fields = %d", static_cast<int>(split.fieldCount));
-    root.AddLine("Original Length = %d", static_cast<int>(textLength));
-    root.AddLine("Description = %s", definition->description);
+    title += " (";
+    title += definition->name;
+    title += ')';
+  }
+  root.SetTextString(std::move(title));
+  std::string line = "Number of Fields = ";
+  AppendUnsigned(line, split.fieldCount);
+  root.AddLineString(std::move(line));
+  line = "Original Length = ";
+  AppendUnsigned(line, textLength);
+  root.AddLineString(std::move(line));
+  if (definition != nullptr) {
+    root.AddLineString(std::string("Description = ") + definition->description);
     return;
   }
-  root.SetText("NMEA 0183 Sentence: %s %s", talker.c_str(), split.text + split.formatterAt);
-  root.AddLine("Number of Fields = %d", static_cast<int>(split.fieldCount));
-  root.AddLine("Original Length = %d", static_cast<int>(textLength));
-  root.AddLine("Formatter not found in Torvanode Library");
-  root.AddLine("Full decode not possible");
+  root.AddLineString("Formatter not found in Torvanode Library");
+  root.AddLineString("Full decode not possible");
 }
 
 void DecodeSentenceFields(CTreeNode& root, const SentenceRecord&, const SplitSentence& split,
@@ -157,12 +169,18 @@ void DecodeSentenceFields(CTreeNode& root, const SentenceRecord&, const SplitSen
       ++s;
     }
     if (header) {
-      root.AddLine("---- Repeat Section #%u", c++);
+      std::string section = "---- Repeat Section #";
+      AppendUnsigned(section, c++);
+      root.AddLineString(std::move(section));
       header = false;
     }
     const char* value = split.Field(f);
-    std::string line = "Field " + std::to_string(f) + ": " + d->name;
-    line += value[0] == '\0' ? std::string(" = EMPTY - NO DATA") : " = " + std::string(value);
+    std::string line = "Field ";
+    AppendUnsigned(line, f);
+    line += ": ";
+    line += d->name;
+    line += " = ";
+    line += value[0] == '\0' ? "EMPTY - NO DATA" : value;
     root.AddNode().SetTextString(std::move(line));
   }
 }

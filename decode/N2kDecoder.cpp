@@ -7,7 +7,9 @@
 
 #include "decode/HoxDecoder.h"
 #include "decode/N2kFieldExtract.h"
+#include "decode/NumberFormat.h"
 #include "decode/OutputTree.h"
+#include "decode/SafeFormat.h"
 #include "decode/ValueText.h"
 #include "gateway/GatewayHooks.h"
 #include "library/N2kLookup.h"
@@ -70,6 +72,24 @@ std::string FloatText(const uint8_t* bytes) {
   char text[40];
   const auto result = std::to_chars(text, text + sizeof text, f);
   return std::string(text, result.ptr);
+}
+
+// "%6d (0x%05X)" of a PGN. A logged PGN has 18 bits; a message built by a
+// caller with a larger number still reads as printf's signed int did.
+void AppendPgn(std::string& text, uint32_t pgn) {
+  if (static_cast<int32_t>(pgn) < 0)
+    AppendFormat(text, "%6d", static_cast<int32_t>(pgn));
+  else
+    AppendUnsigned(text, pgn, 6, ' ');
+  text += " (0x";
+  AppendHex(text, pgn, 5);
+  text += ')';
+}
+
+std::string RepeatSectionLine(uint32_t section) {
+  std::string line = "---- Repeat Section #";
+  AppendUnsigned(line, section);
+  return line;
 }
 
 void AppendUnits(std::string& line, const DataDictionaryEntry& d) {
@@ -190,10 +210,20 @@ void DecodeN2kMessage(const N2kMessage& message, int mode, CTreeNode& root, CWXN
     DecodePgn(message, root.AddNode(), DM_Gateway);
     return;
   }
-  CSafeFormat f;
-  std::string text = f.Format("PGN: %6d (0x%05X), SRC = %u, DST = %u, Priority = %u, Len = %u, Data = ",
-                              static_cast<int>(message.pgn), message.pgn, message.source, message.destination,
-                              message.priority, static_cast<unsigned>(message.length));
+  std::string text;
+  // Room for the hex of a whole frame, so the line grows only once.
+  text.reserve(96 + 3 * N2kMessage::kCapacity);
+  text = "PGN: ";
+  AppendPgn(text, message.pgn);
+  text += ", SRC = ";
+  AppendUnsigned(text, message.source);
+  text += ", DST = ";
+  AppendUnsigned(text, message.destination);
+  text += ", Priority = ";
+  AppendUnsigned(text, message.priority);
+  text += ", Len = ";
+  AppendUnsigned(text, static_cast<uint32_t>(message.length));
+  text += ", Data = ";
   std::string hex;
   AppendHexBytesCapped(hex, message.data, static_cast<size_t>(message.length));
   text += hex;
@@ -211,11 +241,25 @@ void DecodePgn(const N2kMessage& message, CTreeNode& node, int mode) {
 }
 
 void AddPgnHeader(const PgnDefinition* definition, const N2kMessage& message, CTreeNode& node) {
-  node.SetText("NMEA 2000 PGN: %6d (0x%05X)", static_cast<int>(message.pgn), message.pgn);
-  if (definition != nullptr) node.AddLine("Name: %s ", definition->name);
-  node.AddLine("Source = %u, Destination = %u", message.source, message.destination);
-  node.AddLine("Priority = %u, Length = %u", message.priority, static_cast<unsigned>(message.length));
-  if (definition != nullptr) node.AddLine("Number Of Fields = %u", definition->fieldCount & 0xFF);
+  std::string title = "NMEA 2000 PGN: ";
+  AppendPgn(title, message.pgn);
+  node.SetTextString(std::move(title));
+  if (definition != nullptr) node.AddLineString(std::string("Name: ") + definition->name + ' ');
+  std::string line = "Source = ";
+  AppendUnsigned(line, message.source);
+  line += ", Destination = ";
+  AppendUnsigned(line, message.destination);
+  node.AddLineString(std::move(line));
+  line = "Priority = ";
+  AppendUnsigned(line, message.priority);
+  line += ", Length = ";
+  AppendUnsigned(line, static_cast<uint32_t>(message.length));
+  node.AddLineString(std::move(line));
+  if (definition != nullptr) {
+    line = "Number Of Fields = ";
+    AppendUnsigned(line, definition->fieldCount & 0xFF);
+    node.AddLineString(std::move(line));
+  }
 }
 
 void DecodeFields(CTreeNode& node, const N2kMessage& message, const PgnDefinition* definition) {
@@ -242,12 +286,12 @@ void DecodeFields(CTreeNode& node, const N2kMessage& message, const PgnDefinitio
           node.AddLine("Decode buffer overrun at field %d", f.fieldNumber);
           return;
         }
-        node.AddLine("---- Repeat Section #1");
+        node.AddLineString(RepeatSectionLine(1));
         done = 0;
       } else {
         repeats = ReadGroupCount(message, *definition, f.repeatCountField);
         if (repeats == 0 || repeats == 255) return;
-        node.AddLine("---- Repeat Section #1");
+        node.AddLineString(RepeatSectionLine(1));
         done = 0;
       }
     }
@@ -268,7 +312,7 @@ void DecodeFields(CTreeNode& node, const N2kMessage& message, const PgnDefinitio
     ++done;
     if (done >= repeats) return;
     n = groupStart;
-    node.AddLine("---- Repeat Section #%u", done + 1);
+    node.AddLineString(RepeatSectionLine(done + 1));
   }
 }
 
@@ -276,8 +320,12 @@ void DecodeField(const N2kMessage& message, CTreeNode& node, const FieldDefiniti
   const DataDictionaryEntry& d = EntryOf(field);
   const uint32_t length = static_cast<uint32_t>(message.length);
   const uint32_t at = p / 8;
-  CSafeFormat f;
-  std::string line = f.Format("Field %u: %s = ", field.fieldNumber + 1u, field.name);
+  std::string line = "Field ";
+  AppendUnsigned(line, field.fieldNumber + 1u);
+  line += ": ";
+  const size_t nameAt = line.size();
+  line += field.name;
+  line += " = ";
   bool advanced = false;
 
   if (field.sizeFromContext != 0) {
@@ -303,7 +351,7 @@ void DecodeField(const N2kMessage& message, CTreeNode& node, const FieldDefiniti
     advanced = true;
   } else if (field.dictionaryIndex == kReservedFieldEntry || field.dictionaryIndex == kAisSpareEntry ||
              (d.defaultSizeBits == 0 && d.defaultSizeBytes == 0)) {
-    line = f.Format("Field %u: Reserved field", field.fieldNumber + 1u);
+    line.replace(nameAt, std::string::npos, "Reserved field");
   } else if (field.dictionaryIndex == kBinaryBitFieldEntry) {
     line += '[';
     if (at < length) AppendDottedHex(line, message.data + at, length - at);
@@ -319,7 +367,7 @@ void DecodeField(const N2kMessage& message, CTreeNode& node, const FieldDefiniti
     if (r.truncated)
       line += "Truncated - the field runs past the end of the data";
     else
-      line += ValueText(r.value, d, true);
+      AppendValueText(line, r.value, d, true);
   } else {
     AppendOtherFormat(line, message, field, d, p);
   }

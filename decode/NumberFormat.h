@@ -9,6 +9,12 @@
 
 #include "gateway/RepositoryValue.h"
 
+// The fixed integer formats of the decoders' lines, without printf: v in
+// decimal or upper-case hex, padded on the left with `fill` to at least
+// `width` characters ("%0*llu", "%*llu", "%0*llX").
+void AppendUnsigned(std::string& text, uint64_t v, unsigned width = 0, char fill = '0');
+void AppendHex(std::string& text, uint64_t v, unsigned width = 0);
+
 // Decimals for NumberText meaning "as stored" (callers holding the old
 // unsigned 255 get the same meaning).
 constexpr int8_t kDecimalsAsStored = -1;
@@ -17,6 +23,7 @@ constexpr int8_t kDecimalsAsStored = -1;
 // of decimals (half away from zero) or left at its stored exponent when
 // decimals is negative. No separators, no exponent notation.
 std::string NumberText(const RepositoryValue& value, int8_t decimals);
+void AppendNumberText(std::string& text, const RepositoryValue& value, int8_t decimals);
 
 // "dd/mm/yyyy" of a count of days since 1 January 1970. Uses the full
 // Gregorian leap-year rule, so dates after 28 February 2100 and before 1901

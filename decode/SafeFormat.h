@@ -5,6 +5,7 @@
 
 #include <cstdarg>
 #include <cstdint>
+#include <string>
 
 #define QLX_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
 
@@ -26,7 +27,16 @@ class CSafeFormat {
   uint32_t Capacity() const { return capacity_; }
 
  private:
+  // Texts up to this size are formatted on the stack before the buffer grows.
+  static constexpr uint32_t kStackBytes = 512;
+
   char* buffer_ = nullptr;
   uint32_t length_ = 0;
   uint32_t capacity_ = 0;
 };
+
+// Appends the formatted text to a string. The text is formatted on the stack
+// and a second time only when it is longer, so a line costs one formatting
+// and no heap block of its own.
+void AppendFormat(std::string& text, const char* format, ...) QLX_PRINTF(2, 3);
+void AppendFormatV(std::string& text, const char* format, va_list args);

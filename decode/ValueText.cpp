@@ -28,79 +28,122 @@ bool HasUnit(const DataDictionaryEntry& entry, bool withUnits) {
 }
 
 // " Kelvin": the singular, as the converted readings put it.
-std::string UnitWord(const DataDictionaryEntry& entry, bool withUnits) {
-  return HasUnit(entry, withUnits) ? std::string(" ") + entry.unitSingular : std::string();
+void AppendUnitWord(std::string& text, const DataDictionaryEntry& entry, bool withUnits) {
+  if (!HasUnit(entry, withUnits)) return;
+  text += ' ';
+  text += entry.unitSingular;
 }
 
 // " Metres": the plural, as plain numbers put it.
-std::string PluralUnit(const DataDictionaryEntry& entry, bool withUnits) {
-  return HasUnit(entry, withUnits) ? std::string(" ") + entry.unitPlural : std::string();
+void AppendPluralUnit(std::string& text, const DataDictionaryEntry& entry, bool withUnits) {
+  if (!HasUnit(entry, withUnits)) return;
+  text += ' ';
+  text += entry.unitPlural;
 }
 
-std::string Celsius(RepositoryValue kelvin) {
+void AppendCelsius(std::string& text, RepositoryValue kelvin) {
   SubtractScaled(kelvin, 27315, -2);
-  return NumberText(kelvin, 2);
+  AppendNumberText(text, kelvin, 2);
 }
 
-std::string NauticalMiles(RepositoryValue metres) {
+void AppendNauticalMiles(std::string& text, RepositoryValue metres) {
   // Reading the number 1000 times smaller keeps three more digits through
   // the division.
   metres.exponent = static_cast<int8_t>(metres.exponent - 3);
   MultiplyDivide(metres, 1000, 1852);
-  return NumberText(metres, 3);
+  AppendNumberText(text, metres, 3);
 }
 
-std::string Knots(RepositoryValue metresPerSecond) {
+void AppendKnots(std::string& text, RepositoryValue metresPerSecond) {
   MultiplyDivide(metresPerSecond, 3600, 1852);
-  return NumberText(metresPerSecond, 2);
+  AppendNumberText(text, metresPerSecond, 2);
 }
 
-std::string Degrees(RepositoryValue radians) {
+void AppendDegrees(std::string& text, RepositoryValue radians) {
   MultiplyDivide(radians, 71999996, 1256637);  // 180 / pi
-  return NumberText(radians, 3);
+  AppendNumberText(text, radians, 3);
 }
 
-}  // namespace
-
-std::string ValueText(const RepositoryValue& value, const DataDictionaryEntry& entry, bool withUnits) {
-  if (value.status != VS_Valid && value.status != VS_Used) return StatusName(value.status);
-  const std::string number = NumberText(value, kDecimalsAsStored);
-  switch (entry.unitCode) {
-    case kDegree: {
-      std::string text;
-      if (StartsWith(entry.name, "Latitude"))
-        text = LatitudeText(value);
-      else if (StartsWith(entry.name, "Longitude"))
-        text = LongitudeText(value);
-      return text + " (" + number + "\xB0)";
-    }
-    case kDate:
-      return DateText(value);
-    case kKelvin:
-      return number + UnitWord(entry, withUnits) + " (" + Celsius(value) + " Degrees C)";
-    case kMetre:
-      if (std::strcmp(entry.name, "Distance, voyage") == 0)
-        return number + UnitWord(entry, withUnits) + " (" + NauticalMiles(value) + " NM)";
-      break;
-    case kMetrePerSecond:
-      return number + UnitWord(entry, withUnits) + " (" + Knots(value) + " Knots)";
-    case kRadian:
-    case kRadianPerSecond:
-      return number + PluralUnit(entry, withUnits) + " (" + Degrees(value) + " Degrees)";
-    case kSecond:
-      return TimeText(value);
-    default:
-      break;
-  }
-  std::string text = number + PluralUnit(entry, withUnits);
-  const std::string name = EnumText(entry.dictionaryNumber, value);
-  if (!name.empty()) text += " (" + name + ")";
-  return text;
-}
-
-std::string EnumText(uint32_t dictionaryNumber, const RepositoryValue& value) {
+const char* EnumDescription(uint32_t dictionaryNumber, const RepositoryValue& value) {
   if (!IsValid(value)) return "";
   const EnumerationValue* row =
       FindEnumValue(static_cast<uint16_t>(dictionaryNumber), static_cast<uint8_t>(value.value));
   return row != nullptr ? row->description : "";
+}
+
+}  // namespace
+
+void AppendValueText(std::string& text, const RepositoryValue& value, const DataDictionaryEntry& entry,
+                     bool withUnits) {
+  if (value.status != VS_Valid && value.status != VS_Used) {
+    text += StatusName(value.status);
+    return;
+  }
+  switch (entry.unitCode) {
+    case kDegree:
+      if (StartsWith(entry.name, "Latitude"))
+        text += LatitudeText(value);
+      else if (StartsWith(entry.name, "Longitude"))
+        text += LongitudeText(value);
+      text += " (";
+      AppendNumberText(text, value, kDecimalsAsStored);
+      text += "\xB0)";
+      return;
+    case kDate:
+      text += DateText(value);
+      return;
+    case kKelvin:
+      AppendNumberText(text, value, kDecimalsAsStored);
+      AppendUnitWord(text, entry, withUnits);
+      text += " (";
+      AppendCelsius(text, value);
+      text += " Degrees C)";
+      return;
+    case kMetre:
+      if (std::strcmp(entry.name, "Distance, voyage") != 0) break;
+      AppendNumberText(text, value, kDecimalsAsStored);
+      AppendUnitWord(text, entry, withUnits);
+      text += " (";
+      AppendNauticalMiles(text, value);
+      text += " NM)";
+      return;
+    case kMetrePerSecond:
+      AppendNumberText(text, value, kDecimalsAsStored);
+      AppendUnitWord(text, entry, withUnits);
+      text += " (";
+      AppendKnots(text, value);
+      text += " Knots)";
+      return;
+    case kRadian:
+    case kRadianPerSecond:
+      AppendNumberText(text, value, kDecimalsAsStored);
+      AppendPluralUnit(text, entry, withUnits);
+      text += " (";
+      AppendDegrees(text, value);
+      text += " Degrees)";
+      return;
+    case kSecond:
+      text += TimeText(value);
+      return;
+    default:
+      break;
+  }
+  AppendNumberText(text, value, kDecimalsAsStored);
+  AppendPluralUnit(text, entry, withUnits);
+  const char* name = EnumDescription(entry.dictionaryNumber, value);
+  if (name[0] != '\0') {
+    text += " (";
+    text += name;
+    text += ')';
+  }
+}
+
+std::string ValueText(const RepositoryValue& value, const DataDictionaryEntry& entry, bool withUnits) {
+  std::string text;
+  AppendValueText(text, value, entry, withUnits);
+  return text;
+}
+
+std::string EnumText(uint32_t dictionaryNumber, const RepositoryValue& value) {
+  return EnumDescription(dictionaryNumber, value);
 }

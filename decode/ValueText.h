@@ -12,6 +12,9 @@
 
 // A value whose status is neither Valid nor Used shows only its status word.
 std::string ValueText(const RepositoryValue& value, const DataDictionaryEntry& entry, bool withUnits);
+// The same text appended to a line, without a string of its own.
+void AppendValueText(std::string& text, const RepositoryValue& value, const DataDictionaryEntry& entry,
+                     bool withUnits);
 
 // The description of the enumeration row of (dictionary number, low byte of
 // the value), or "" when there is none or the value is not valid.

@@ -1,5 +1,8 @@
 #include "library/N2kLookup.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "decode/OutputTree.h"
 
 namespace {
@@ -7,6 +10,62 @@ namespace {
 uint32_t RangeWidth(const PgnDefinition& row) { return (row.rangeMask ^ 0x03FFFF00u) >> 8; }
 
 uint32_t FieldBits(const FieldDefinition& field) { return field.sizeBits + 8u * field.sizeBytes; }
+
+// The decoders ask for an enumeration name and a field's conversion rows for
+// every field of every message; scanning the tables each time was a large
+// part of a full decode. Both are indexed once, in sorted arrays built from
+// the tables themselves, so rows added to a table are indexed with it.
+
+struct EnumKey {
+  uint32_t key;  // dictionary number << 8 | value
+  const EnumerationValue* row;
+};
+
+uint32_t EnumKeyOf(uint16_t dictionaryNumber, uint8_t value) {
+  return static_cast<uint32_t>(dictionaryNumber) << 8 | value;
+}
+
+const std::vector<EnumKey>& EnumIndex() {
+  static const std::vector<EnumKey> index = [] {
+    std::vector<EnumKey> keys;
+    keys.reserve(kEnumerationCount);
+    for (const EnumerationValue& row : kEnumerationValues) keys.push_back({EnumKeyOf(row.dictionaryNumber, row.value), &row});
+    // A key that occurs twice answers with its last row: the stable sort
+    // keeps the rows of one key in table order, and the lookup takes the
+    // last of them.
+    std::stable_sort(keys.begin(), keys.end(), [](const EnumKey& a, const EnumKey& b) { return a.key < b.key; });
+    return keys;
+  }();
+  return index;
+}
+
+struct MapRun {
+  uint64_t key;  // PGN << 32 | field
+  int32_t first;
+  int32_t count;
+};
+
+uint64_t MapKeyOf(uint32_t pgn, uint32_t field) { return static_cast<uint64_t>(pgn) << 32 | field; }
+
+const std::vector<MapRun>& ConversionMapIndex() {
+  static const std::vector<MapRun> index = [] {
+    std::vector<MapRun> runs;
+    for (uint32_t i = 0; i < kN2kConversionMapCount;) {
+      const uint64_t key = MapKeyOf(kN2kConversionMap[i].pgn, kN2kConversionMap[i].fieldNumber);
+      const uint32_t first = i;
+      while (i < kN2kConversionMapCount && MapKeyOf(kN2kConversionMap[i].pgn, kN2kConversionMap[i].fieldNumber) == key)
+        ++i;
+      runs.push_back({key, static_cast<int32_t>(first), static_cast<int32_t>(i - first)});
+    }
+    // Only the first run of a key is ever found, as a scan from the top
+    // would: the stable sort keeps it in front and duplicates are dropped.
+    std::stable_sort(runs.begin(), runs.end(), [](const MapRun& a, const MapRun& b) { return a.key < b.key; });
+    runs.erase(std::unique(runs.begin(), runs.end(), [](const MapRun& a, const MapRun& b) { return a.key == b.key; }),
+               runs.end());
+    return runs;
+  }();
+  return index;
+}
 
 }  // namespace
 
@@ -51,11 +110,12 @@ const BasicDataType* GetDataType(uint32_t code) {
 }
 
 const EnumerationValue* FindEnumValue(uint16_t dictionaryNumber, uint8_t value) {
-  const EnumerationValue* found = nullptr;
-  for (const EnumerationValue& row : kEnumerationValues) {
-    if (row.dictionaryNumber == dictionaryNumber && row.value == value) found = &row;
-  }
-  return found;
+  const std::vector<EnumKey>& index = EnumIndex();
+  const uint32_t key = EnumKeyOf(dictionaryNumber, value);
+  const auto past = std::upper_bound(index.begin(), index.end(), key,
+                                     [](uint32_t k, const EnumKey& e) { return k < e.key; });
+  if (past == index.begin() || (past - 1)->key != key) return nullptr;
+  return (past - 1)->row;
 }
 
 const N2kConversionMapRow* GetConversionMapRow(uint32_t index) {
@@ -65,18 +125,14 @@ const N2kConversionMapRow* GetConversionMapRow(uint32_t index) {
 int32_t FindConversionMapRows(uint32_t pgn, uint32_t field, int32_t& first, int32_t& count) {
   first = -1;
   count = 0;
-  for (uint32_t i = 0; i < kN2kConversionMapCount; ++i) {
-    const N2kConversionMapRow& row = kN2kConversionMap[i];
-    if (row.pgn != pgn || row.fieldNumber != field) continue;
-    first = static_cast<int32_t>(i);
-    while (i < kN2kConversionMapCount && kN2kConversionMap[i].pgn == pgn &&
-           kN2kConversionMap[i].fieldNumber == field) {
-      ++count;
-      ++i;
-    }
-    return 0;
-  }
-  return kNoConversionMapRows;
+  const std::vector<MapRun>& index = ConversionMapIndex();
+  const uint64_t key = MapKeyOf(pgn, field);
+  const auto at = std::lower_bound(index.begin(), index.end(), key,
+                                   [](const MapRun& r, uint64_t k) { return r.key < k; });
+  if (at == index.end() || at->key != key) return kNoConversionMapRows;
+  first = at->first;
+  count = at->count;
+  return 0;
 }
 
 bool IsInRepeatGroup(uint32_t pgn, uint32_t field) {

@@ -17,7 +17,10 @@ namespace {
 
 class CommandLine : public ::testing::Test {
  protected:
-  std::filesystem::path dir_ = std::filesystem::temp_directory_path() / "qlx-cli-test";
+  // One folder per test: ctest runs the tests of this file side by side.
+  std::filesystem::path dir_ =
+      std::filesystem::temp_directory_path() /
+      (std::string("qlx-cli-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
   void SetUp() override { std::filesystem::create_directories(dir_); }
   void TearDown() override { std::filesystem::remove_all(dir_); }
   std::string Write(const char* name, const std::string& bytes) {
