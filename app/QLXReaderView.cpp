@@ -80,10 +80,15 @@ void CQLXReaderView::ShowRecordDetails(int row) {
   if (row < 0 || static_cast<size_t>(row) >= doc_.Count()) return;
   const Record record = doc_.At(static_cast<size_t>(row));
 
-  const std::string text = SelectionText(record);
+  const size_t at = static_cast<size_t>(row);
+  const EarlierRecordData earlier = [this, at](uint32_t back) {
+    return back <= at ? doc_.At(at - back).data : std::span<const uint8_t>();
+  };
+  const std::string text = SelectionText(record, earlier);
   QGuiApplication::clipboard()->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 
   if (CInfoView* info = doc_.InfoView()) {
+    context_.earlier = earlier;
     DecodeRecord(DM_Full, context_, record, nullptr);
     ShowInTreeCtrl(*info, context_.tree);
   }
