@@ -94,6 +94,8 @@ std::string ValueText(const AisField& field, const AisDecode& decode) {
   const AISFieldDefinition& d = *field.definition;
   if (IsAisTextField(d)) return field.text.empty() ? "Not Available" : '"' + field.text + '"';
   if (d.index == 0 && decode.message != nullptr) return std::to_string(field.value) + " (" + decode.message->name + ")";
+  // A field of no bits is composed from others; 0 when one of them is unknown.
+  if (d.bitWidth == 0 && field.value == 0) return "Not Available";
   if (d.conversionRow == kRateOfTurn && (field.value == 127 || field.value == -127)) return RateOfTurn(field.value);
   const AISRange* range = d.rangeRow != 0 ? GetAISRange(d.rangeRow) : nullptr;
   if (range != nullptr) {
