@@ -5,90 +5,16 @@
 // that no longer occurs fails too, so the list stays exact.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <nlohmann/json.hpp>
 #include <set>
-#include <sstream>
 #include <string>
-#include <tuple>
 
 #include "library/N2kLookup.h"
 #include "library/N2kTables.h"
+#include "tests/library/N2kPublicReference.h"
 
 namespace {
-
-using nlohmann::json;
-
-const std::filesystem::path kReference =
-    std::filesystem::path(QLX_SOURCE_DIR) / ".." / "shared" / "reference" / "n2k-public-fields.json";
-const std::filesystem::path kDifferences =
-    std::filesystem::path(QLX_SOURCE_DIR) / "tests" / "library" / "data" / "n2k-public-differences.tsv";
-
-// (pgn, our field number or -1 for the whole PGN, attribute)
-using DifferenceKey = std::tuple<uint32_t, int, std::string>;
-
-std::map<DifferenceKey, std::string> LoadDifferences() {
-  std::map<DifferenceKey, std::string> rows;
-  std::ifstream in(kDifferences);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream cells(line);
-    std::string pgn, field, attribute, reason;
-    std::getline(cells, pgn, '\t');
-    std::getline(cells, field, '\t');
-    std::getline(cells, attribute, '\t');
-    std::getline(cells, reason);
-    EXPECT_FALSE(reason.empty()) << "a listed difference needs its reason: " << line;
-    const DifferenceKey key{static_cast<uint32_t>(std::stoul(pgn)), field == "*" ? -1 : std::stoi(field), attribute};
-    EXPECT_TRUE(rows.emplace(key, reason).second) << "listed twice: " << line;
-  }
-  return rows;
-}
-
-// A public unit, one of our unit codes, and how many public units one of ours
-// holds (a minute is 60 s, a cubic metre 1000 L).
-struct UnitMatch {
-  const char* publicUnit;
-  uint32_t code;
-  double publicPerOurs;
-};
-constexpr UnitMatch kUnits[] = {
-    {"m", 8, 1},        {"s", 3, 1},        {"s", 23, 1},     {"s", 14, 60},     {"deg", 2, 1},
-    {"rad", 20, 1},     {"m/s", 11, 1},     {"d", 4, 1},      {"%", 19, 1},      {"K", 7, 1},
-    {"Pa", 17, 1},      {"Hz", 6, 1},       {"V", 25, 1},     {"V", 31, 1},      {"A", 1, 1},
-    {"dB", 5, 1},       {"W", 26, 1},       {"rad/s", 21, 1}, {"rpm", 22, 1},    {"VAR", 29, 1},
-    {"C", 30, 1},       {"Pa/hr", 18, 1},   {"L", 9, 1000},   {"L/h", 10, 1000}, {"m/m", 28, 1},
-    {"ppt", 28, 1},     {"Cos Phi", 28, 1},
-};
-
-bool SameUnit(const json& unit, uint32_t ours, double& publicPerOurs) {
-  publicPerOurs = 1;
-  if (unit.is_null()) return ours == 0;
-  for (const UnitMatch& m : kUnits)
-    if (unit.get<std::string>() == m.publicUnit && ours == m.code) {
-      publicPerOurs = m.publicPerOurs;
-      return true;
-    }
-  return false;
-}
-
-uint32_t FieldBits(const FieldDefinition& f) {
-  if (f.sizeBits == 255 || f.sizeBytes == 255) return 0;
-  return f.sizeBits + 8u * f.sizeBytes;
-}
-
-bool IsInteger(uint32_t type) { return type >= 9 && type <= 17; }
-bool IsBits(uint32_t type) { return type == 7 || type == 8; }
-
-double Resolution(const DataDictionaryEntry& d) {
-  const double scale = std::pow(10.0, d.resolutionExponent);
-  return d.resolutionMultiplier < 0 ? scale / -d.resolutionMultiplier : scale * d.resolutionMultiplier;
-}
 
 struct Comparison {
   std::map<DifferenceKey, std::string> found;  // difference -> what differs
@@ -177,26 +103,18 @@ Comparison CompareLibrary(const json& reference) {
     EXPECT_EQ(entry["name"].get<std::string>(), p.name);
     EXPECT_EQ(entry["field_count"].get<uint32_t>(), p.fieldCount);
     const json& fields = entry["public"]["fields"];
-    if (fields.size() == p.fieldCount) {
-      for (uint32_t n = 0; n < p.fieldCount; ++n) CompareField(c, reference, p.pgn, p.fields[n], fields[n]);
-      continue;
+    if (fields.size() != p.fieldCount) {
+      char counts[48];
+      std::snprintf(counts, sizeof counts, "ours %u, public %zu", p.fieldCount, fields.size());
+      Differ(c, p.pgn, -1, "count", counts);
     }
-    // Split differently: compare the fields that cover the same bits.
-    char counts[48];
-    std::snprintf(counts, sizeof counts, "ours %u, public %zu", p.fieldCount, fields.size());
-    Differ(c, p.pgn, -1, "count", counts);
-    for (uint32_t n = 0; n < p.fieldCount; ++n) {
-      const FieldDefinition& f = p.fields[n];
-      for (const json& pub : fields)
-        if (f.bitPosition >= 0 && pub["bit_offset"] == f.bitPosition && pub["bit_length"] == FieldBits(f))
-          CompareField(c, reference, p.pgn, f, pub);
-    }
+    for (const auto& [ours, pub] : PairFields(p, fields)) CompareField(c, reference, p.pgn, *ours, *pub);
   }
   return c;
 }
 
 TEST(N2kPublicReference, EveryDifferenceIsListedWithItsReason) {
-  const json reference = json::parse(std::ifstream(kReference));
+  const json reference = LoadReference();
   const Comparison c = CompareLibrary(reference);
   const std::map<DifferenceKey, std::string> listed = LoadDifferences();
 
