@@ -162,10 +162,12 @@ class RoundTrip {
     const bool countField = IsCountField(p, f);
     const int64_t raw = countField ? 1 : RawValue(pattern, width, isSigned);
     payload.Put(static_cast<uint64_t>(raw), width);
-    if (f == nullptr || countField || !pub["signed"].is_boolean() || type == "FLOAT") return true;
-    if (Listed(listed_, p.pgn, f->fieldNumber, "width") || Listed(listed_, p.pgn, f->fieldNumber, "signed") ||
-        Listed(listed_, p.pgn, f->fieldNumber, "position"))
-      return true;
+    // Binary-coded decimal digits (the DSC addresses) are held as a fixed
+    // string of bytes, which has no numeric prediction.
+    if (f == nullptr || countField || !pub["signed"].is_boolean() || type == "FLOAT" || type == "DECIMAL") return true;
+    // The decoder walks the fields in turn, so a listed position is still
+    // checked: the message holds the bytes where the public layout puts them.
+    if (Listed(listed_, p.pgn, f->fieldNumber, "width") || Listed(listed_, p.pgn, f->fieldNumber, "signed")) return true;
     checks.push_back({f, Predict(p, pub, *f, raw, width, isSigned)});
     return true;
   }
