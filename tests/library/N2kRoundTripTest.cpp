@@ -62,7 +62,7 @@ struct Payload {
       return;
     }
     for (uint32_t i = 0; i < width; ++i, ++bit)
-      if ((value >> i) & 1) bytes[bit / 8] |= static_cast<uint8_t>(1u << (bit % 8));
+      if (i < 64 && ((value >> i) & 1)) bytes[bit / 8] |= static_cast<uint8_t>(1u << (bit % 8));
   }
 };
 
