@@ -144,17 +144,28 @@ void CQLXReaderView::keyPressEvent(QKeyEvent* event) {
   if (row >= 0) ShowRecordDetails(row);
 }
 
+EarlierRecordData CQLXReaderView::EarlierRecords(size_t index) const {
+  // Fragments of a message are looked up among the records before it in the
+  // whole log, whatever the filter shows.
+  return [this, index](uint32_t back) {
+    return back <= index ? doc_.At(index - back).data : std::span<const uint8_t>();
+  };
+}
+
 void CQLXReaderView::CopySelection() {
   const int row = SelectedRow();
   if (row < 0 || row >= model_.rowCount()) return;
-  PutOnClipboard(SelectionText(doc_.At(model_.RecordIndex(row))));
+  const size_t index = model_.RecordIndex(row);
+  PutOnClipboard(SelectionText(doc_.At(index), EarlierRecords(index)));
 }
 
 void CQLXReaderView::ShowRecordDetails(int row) {
   if (row < 0 || row >= model_.rowCount()) return;
   const Record record = doc_.At(model_.RecordIndex(row));
-  PutOnClipboard(SelectionText(record));
+  const EarlierRecordData earlier = EarlierRecords(model_.RecordIndex(row));
+  PutOnClipboard(SelectionText(record, earlier));
   if (CInfoView* info = doc_.InfoView()) {
+    context_.earlier = earlier;
     DecodeRecord(DM_Full, context_, record, nullptr);
     ShowInTreeCtrl(*info, context_.tree);
   }

@@ -43,6 +43,7 @@ class CQLXReaderView : public QTableView {
   // another number.
   void FitLineNumbers();
   int SelectedRow() const;
+  EarlierRecordData EarlierRecords(size_t index) const;
 
   CQLXReaderDoc& doc_;
   RecordTableModel model_;

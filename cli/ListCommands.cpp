@@ -79,7 +79,10 @@ int RunShow(const CommandArgs& arguments) {
   if (row > log.parser.Count())
     return Fail(args[0] + ": there is no record " + args[1] + " (the log has " +
                 std::to_string(log.parser.Count()) + ")");
-  const std::string text = SelectionText(log.parser.At(row - 1));
+  const auto earlier = [&log, row](uint32_t back) {
+    return back < row ? log.parser.At(row - 1 - back).data : std::span<const uint8_t>();
+  };
+  const std::string text = SelectionText(log.parser.At(row - 1), earlier);
   Write(latin1 ? text : Latin1ToUtf8(text));
   return 0;
 }

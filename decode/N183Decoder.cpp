@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "decode/AisDecoder.h"
 #include "decode/HoxDecoder.h"
 #include "decode/DecodeMode.h"
 #include "decode/NumberFormat.h"
@@ -57,14 +58,15 @@ void SplitSentenceText(const SentenceRecord& record, SplitSentence& split) {
 }
 
 int32_t DecodeN183Record(const uint8_t* bytes, uint32_t count, CTreeNode& root, int mode, uint32_t time,
-                         CWXN* gateway) {
+                         CWXN* gateway, const EarlierSentence& earlier) {
   SentenceRecord record;
   MakeSentenceRecord(bytes, count, time, record);
-  DecodeN183Sentence(record, root, mode, gateway);
+  DecodeN183Sentence(record, root, mode, gateway, earlier);
   return 0;
 }
 
-void DecodeN183Sentence(const SentenceRecord& record, CTreeNode& root, int mode, CWXN* gateway) {
+void DecodeN183Sentence(const SentenceRecord& record, CTreeNode& root, int mode, CWXN* gateway,
+                        const EarlierSentence& earlier) {
   root.SetExpand(true);
   if (mode == DM_Full) {
     if (StartsWith(record.text, "!PQTZB")) {
@@ -79,6 +81,7 @@ void DecodeN183Sentence(const SentenceRecord& record, CTreeNode& root, int mode,
     const SentenceDefinition* definition = FindSentence(split.text + split.formatterAt);
     AddSentenceHeader(definition, root, split, record, record.length);
     DecodeSentenceFields(root, record, split, definition);
+    if (IsAisSentence(split)) AddAisSection(root, split, earlier);
     return;
   }
   if (mode == DM_Gateway) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 class CTreeNode;
@@ -30,12 +31,18 @@ struct SplitSentence {
   const char* Field(uint32_t i) const { return text + fieldAt[i]; }
 };
 
+// The text of the record `back` places before the one decoded (1 = the one
+// just before it); empty when there is none. Multi-sentence AIS messages are
+// joined through it.
+using EarlierSentence = std::function<std::string_view(uint32_t back)>;
+
 void MakeSentenceRecord(const uint8_t* bytes, uint32_t count, uint32_t time, SentenceRecord& record);
 void SplitSentenceText(const SentenceRecord& record, SplitSentence& split);
 
 int32_t DecodeN183Record(const uint8_t* bytes, uint32_t count, CTreeNode& root, int mode, uint32_t time,
-                         CWXN* gateway);
-void DecodeN183Sentence(const SentenceRecord& record, CTreeNode& root, int mode, CWXN* gateway);
+                         CWXN* gateway, const EarlierSentence& earlier = {});
+void DecodeN183Sentence(const SentenceRecord& record, CTreeNode& root, int mode, CWXN* gateway,
+                        const EarlierSentence& earlier = {});
 void AddSentenceHeader(const SentenceDefinition* definition, CTreeNode& root, const SplitSentence& split,
                        const SentenceRecord& record, uint32_t textLength);
 void DecodeSentenceFields(CTreeNode& root, const SentenceRecord& record, const SplitSentence& split,

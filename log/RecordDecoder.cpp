@@ -27,9 +27,16 @@ bool IsTextOnly(std::span<const uint8_t> data) {
   return std::all_of(data.begin(), data.end(), [](uint8_t b) { return IsSentenceChar(b, false); });
 }
 
-void DecodeSentence(const Record& record, CTreeNode& tree, int level, CWXN* gateway) {
+void DecodeSentence(const Record& record, CTreeNode& tree, int level, CWXN* gateway,
+                    const EarlierRecordData& earlierRecord) {
+  EarlierSentence earlier;
+  if (earlierRecord)
+    earlier = [&earlierRecord](uint32_t back) {
+      const std::span<const uint8_t> data = earlierRecord(back);
+      return std::string_view(reinterpret_cast<const char*>(data.data()), data.size());
+    };
   DecodeN183Record(record.data.data(), static_cast<uint32_t>(record.data.size()), tree, level, GatewayClock(),
-                   gateway);
+                   gateway, earlier);
 }
 
 // The sentence decoder reads only the first bytes of text-only data: the
@@ -65,7 +72,7 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
       if (record.data[0] == kVersionTag) context.text = VersionText(record.data);
       return;
     case MG_N183:
-      DecodeSentence(record, context.tree, level, gateway);
+      DecodeSentence(record, context.tree, level, gateway, context.earlier);
       break;
     case MG_KVT:
       if (record.type == MT_Reboot) {
@@ -81,7 +88,7 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
       break;
     default:
       if (IsTextOnly(record.data)) {
-        DecodeSentence(record, context.tree, level, gateway);
+        DecodeSentence(record, context.tree, level, gateway, context.earlier);
         AddBytesPastSentence(record, context.tree, level);
         break;
       }
@@ -92,8 +99,9 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
   RenderText(context.tree, context.text, depth, 2, 0);
 }
 
-std::string SelectionText(const Record& record) {
+std::string SelectionText(const Record& record, const EarlierRecordData& earlier) {
   DecodeContext context;
+  context.earlier = earlier;
   std::string text = "Raw KVT Data:\r\n";
   const size_t copied = std::min(record.data.size(), ByteRows::kShownBytes);
   text += FormatByteList(record.data.data(), copied, "0x", ",");

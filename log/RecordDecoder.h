@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 
 #include "decode/DecodeMode.h"
@@ -12,11 +14,17 @@
 
 class CWXN;
 
+// The bytes of the record `back` places before the one decoded (1 = the one
+// just before it), empty when there is none: a message spread over several
+// records is decoded on its last one.
+using EarlierRecordData = std::function<std::span<const uint8_t>(uint32_t back)>;
+
 // One per view, reused for every call: nothing is cached between calls.
 struct DecodeContext {
   CTreeNodeMFC tree;
   std::string text;
   uint32_t previousTime = 0;  // gateway-level milliseconds of the last record handed on
+  EarlierRecordData earlier;  // set by the caller for the record decoded; may be empty
 };
 
 // The level is the decoders' mode (DecodeMode).
@@ -24,4 +32,4 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
 
 // The text a selected record puts on the clipboard: the raw bytes, the
 // summary and the full decode.
-std::string SelectionText(const Record& record);
+std::string SelectionText(const Record& record, const EarlierRecordData& earlier = {});
