@@ -229,26 +229,27 @@ void RecordParser::Flush(uint64_t upTo) {
 }
 
 void RecordParser::Take(uint64_t from, uint64_t to, bool keep) {
-  scratch_.clear();
+  // Only the last pieces can reach `from`: a unit open inside a long run of
+  // pieces touches its own, so the cost stays with the unit, not the run.
+  size_t first = pieces_.size();
+  while (first > 0 && pieces_[first - 1].end > from) --first;
+  scratch_.assign(pieces_.begin() + static_cast<std::ptrdiff_t>(first), pieces_.end());
+  pieces_.resize(first);
   const auto cut = [&](Span s) {
     if (s.end <= from || s.begin >= to) {
-      if (s.begin < s.end) scratch_.push_back(s);
+      if (s.begin < s.end) pieces_.push_back(s);
       return;
     }
-    if (s.begin < from) scratch_.push_back({s.begin, from});
+    if (s.begin < from) pieces_.push_back({s.begin, from});
     if (keep) AppendUnknown({std::max(s.begin, from), std::min(s.end, to)});
-    if (s.end > to) scratch_.push_back({to, s.end});
+    if (s.end > to) pieces_.push_back({to, s.end});
   };
-  for (const Span& p : pieces_) cut(p);
+  for (const Span& p : scratch_) cut(p);
   const Span tail{tail_, End()};
-  if (tail.end <= from || tail.begin >= to) {
-    std::swap(pieces_, scratch_);
-    return;
-  }
-  if (tail.begin < from) scratch_.push_back({tail.begin, from});
+  if (tail.end <= from || tail.begin >= to) return;
+  if (tail.begin < from) pieces_.push_back({tail.begin, from});
   if (keep && tail.begin < tail.end) AppendUnknown({std::max(tail.begin, from), std::min(tail.end, to)});
   tail_ = std::min(to, tail.end);
-  std::swap(pieces_, scratch_);
 }
 
 int32_t LogFileImage::Load(const char* path, uint64_t sizeLimit) {

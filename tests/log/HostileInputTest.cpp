@@ -58,6 +58,15 @@ const Hostile kInputs[] = {
        return out;
      },
      [](size_t n) { return n; }},
+    // Tags that outgrow their buffer inside a sentence that never ends: each
+    // becomes unrecognised data of its own while the sentence stays open.
+    {"tags overflowing in a sentence",
+     [](size_t n) {
+       Bytes out = Repeated(n, "\x01\x1B\x01" + std::string(101, 'U'));
+       out[0] = '$';
+       return out;
+     },
+     [](size_t n) { return n; }},
     {"random", Random, [](size_t) { return size_t{0}; }},
 };
 
