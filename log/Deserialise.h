@@ -96,8 +96,9 @@ class CN183_Deserialise {
   uint32_t Consumed() const { return consumed_; }
   bool InSentence() const { return inSentence_; }
 
-  // Takes the longest run of plain sentence characters before the checksum
-  // field, as Feed would one by one; returns 0 in any other state.
+  // Takes the longest run of plain sentence characters and skipped bytes,
+  // as Feed would one by one; returns 0 outside a sentence and while the
+  // checksum digits are read.
   inline size_t TakeRun(const uint8_t* p, size_t n);
 
  private:
@@ -161,21 +162,38 @@ inline size_t CPYL_Deserialise::TakeRun(const uint8_t* p, size_t n, uint8_t stop
   return i;
 }
 
+// Bytes a sentence consumes without storing or summing them, and that no
+// other layer treats specially (CR and LF end the sentence, 0x10 and 0x1B
+// belong to the framings).
+inline constexpr std::array<bool, 256> kSkippedSentenceByte = [] {
+  std::array<bool, 256> t{};
+  for (int b = 0; b < 0x20; ++b) t[b] = b != '\r' && b != '\n' && b != 0x10 && b != 0x1B;
+  for (int b = 0x7E; b < 0x100; ++b) t[b] = true;
+  return t;
+}();
+
 inline size_t CN183_Deserialise::TakeRun(const uint8_t* p, size_t n) {
-  if (!inSentence_ || checksumState_ != 0) return 0;
+  // Between "*" and the second digit every character changes the state.
+  if (!inSentence_ || (checksumState_ != 0 && checksumState_ < 4)) return 0;
+  const bool summing = checksumState_ == 0;
   const size_t room = buffer_.capacity - buffer_.length;
-  const size_t limit = n < room ? n : room;
   uint8_t* out = buffer_.data + buffer_.length;
   uint8_t sum = computedChecksum_;
+  size_t stored = 0;
   size_t i = 0;
-  while (i < limit) {
+  for (; i < n; ++i) {
     const uint8_t b = p[i];
-    if (!kPlainSentenceChar[b]) break;
+    if (kSkippedSentenceByte[b]) continue;
+    if (!kPlainSentenceChar[b] || stored == room) break;
     sum ^= b;
-    out[i++] = b;
+    out[stored++] = b;
   }
-  computedChecksum_ = sum;
-  buffer_.length += static_cast<uint32_t>(i);
+  if (summing) {
+    computedChecksum_ = sum;
+  } else {
+    checksumState_ += static_cast<uint32_t>(stored);  // past the digits: counted, not summed
+  }
+  buffer_.length += static_cast<uint32_t>(stored);
   consumed_ += static_cast<uint32_t>(i);
   return i;
 }
