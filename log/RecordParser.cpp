@@ -16,6 +16,7 @@ namespace {
 
 constexpr uint8_t kTimeTag = 0x03;
 constexpr uint8_t kQlxEscape = 0x1B;
+constexpr uint8_t kFrameEscape = 0x10;
 
 // Bytes that start or end a unit when no unit is open.
 constexpr std::array<bool, 256> kUnitByte = [] {
@@ -54,6 +55,11 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
   // a time.
   size_t i = 0;
   while (i < length) {
+    if (const size_t pairs = EscapePairs(data + i, length - i); pairs != 0) {
+      std::memset(records_.ExtendBytes(pairs), kQlxEscape, pairs);
+      i += 2 * pairs;
+      continue;
+    }
     const size_t run = PlainRun(data + i, length - i);
     if (run != 0) {
       std::memcpy(records_.ExtendBytes(run), data + i, run);
@@ -71,8 +77,25 @@ inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
   if (!kvt_.Idle()) return 0;
   if (n183_.InSentence()) return n183_.TakeRun(p, n);
   size_t i = 0;
-  while (i < n && !kUnitByte[p[i]]) ++i;
+  while (i < n) {
+    if (!kUnitByte[p[i]]) {
+      ++i;
+    } else if (p[i] == kFrameEscape && i + 1 < n && p[i + 1] == kFrameEscape) {
+      i += 2;  // a doubled frame escape outside a frame changes no state
+    } else {
+      break;
+    }
+  }
   return i;
+}
+
+inline size_t RecordParser::EscapePairs(const uint8_t* p, size_t n) {
+  // Outside every unit a doubled tag escape is handed on as one byte that
+  // no lower layer takes: it only adds that byte to the unrecognised data.
+  if (!qlx_.Idle() || !kvt_.Idle() || n183_.InSentence()) return 0;
+  size_t pairs = 0;
+  while (2 * pairs + 1 < n && p[2 * pairs] == kQlxEscape && p[2 * pairs + 1] == kQlxEscape) ++pairs;
+  return pairs;
 }
 
 // Every byte handed on by the QLX layer is in the store when the lower

@@ -44,6 +44,8 @@ class RecordParser {
   // The bytes from p that no deserialiser treats specially in the present
   // state, taken in one go; 0 when the next byte needs a full step.
   inline size_t PlainRun(const uint8_t* p, size_t n);
+  // The doubled tag escapes at p when no unit is open, each stored once.
+  inline size_t EscapePairs(const uint8_t* p, size_t n);
   uint64_t End() const { return records_.ByteCount(); }
   // Where the bytes of the outermost unit still open begin (End() when none
   // is open): pending bytes from there on may still belong to a unit.
