@@ -101,7 +101,7 @@ inline size_t RecordParser::EscapePairs(const uint8_t* p, size_t n) {
 // Every byte handed on by the QLX layer is in the store when the lower
 // layers see it (the second byte of a doubled escape stands for the first,
 // which is stored), so End() - 1 is where the byte being fed lies.
-inline bool RecordParser::Step(uint8_t b) {
+[[gnu::always_inline]] inline bool RecordParser::Step(uint8_t b) {
   const bool tagWasOpen = qlx_.InFrame();
   const int32_t r = qlx_.Feed(b);
   if (r != FR_EscapePair) records_.PushByte(b);
