@@ -15,6 +15,7 @@
 #include <string>
 
 #include "bench/DecodeBench.h"
+#include "bench/HostileBench.h"
 #include "log/RecordParser.h"
 #include "log/synth/SyntheticLog.h"
 
@@ -172,7 +173,7 @@ void MeasureOpen() {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500]\n");
+  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500] | --hostile\n");
   return 2;
 }
 
@@ -188,6 +189,9 @@ int main(int argc, char** argv) {
       if (*end != '\0' || bytes < 1000 || bytes >= LogFileImage::kSizeLimit) return Usage();
     } else if (std::strcmp(argv[i], "--open500") == 0) {
       open500 = true;
+    } else if (std::strcmp(argv[i], "--hostile") == 0) {
+      RunHostileBench();
+      return 0;
     } else {
       return Usage();
     }
