@@ -44,6 +44,7 @@ class CPYL_Deserialise {
   bool InFrame() const { return inFrame_; }
   // Neither inside a frame nor waiting for the byte after an escape.
   bool Idle() const { return !inFrame_ && !escapePending_; }
+  bool EscapePending() const { return escapePending_; }
 
   // Takes the longest run of plain body bytes from p, as Feed would one by
   // one: it stops before the escape byte, before `stop` (a byte an outer

@@ -17,6 +17,7 @@ namespace {
 constexpr uint8_t kTimeTag = 0x03;
 constexpr uint8_t kQlxEscape = 0x1B;
 constexpr uint8_t kFrameEscape = 0x10;
+constexpr uint8_t kFrameStart = 0x02;
 
 // Bytes that start or end a unit when no unit is open.
 constexpr std::array<bool, 256> kUnitByte = [] {
@@ -60,6 +61,11 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
       i += 2 * pairs;
       continue;
     }
+    if (const size_t restarts = FrameRestarts(data + i, length - i); restarts != 0) {
+      std::memcpy(records_.ExtendBytes(2 * restarts), data + i, 2 * restarts);
+      i += 2 * restarts;
+      continue;
+    }
     const size_t run = PlainRun(data + i, length - i);
     if (run != 0) {
       std::memcpy(records_.ExtendBytes(run), data + i, run);
@@ -87,6 +93,18 @@ inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
     }
   }
   return i;
+}
+
+inline size_t RecordParser::FrameRestarts(const uint8_t* p, size_t n) {
+  // Each start pair abandons the frame before it, and with no sentence open
+  // an abandoned frame's bytes simply stay unrecognised: of a run of start
+  // pairs only the last one, taken by the full step, changes anything.
+  if (!qlx_.Idle() || kvt_.EscapePending() || n183_.InSentence()) return 0;
+  size_t pairs = 0;
+  while (2 * pairs + 3 < n && p[2 * pairs] == kFrameEscape && p[2 * pairs + 1] == kFrameStart &&
+         p[2 * pairs + 2] == kFrameEscape && p[2 * pairs + 3] == kFrameStart)
+    ++pairs;
+  return pairs;
 }
 
 inline size_t RecordParser::EscapePairs(const uint8_t* p, size_t n) {

@@ -46,6 +46,8 @@ class RecordParser {
   inline size_t PlainRun(const uint8_t* p, size_t n);
   // The doubled tag escapes at p when no unit is open, each stored once.
   inline size_t EscapePairs(const uint8_t* p, size_t n);
+  // Frame start pairs at p that the next start pair abandons unseen.
+  inline size_t FrameRestarts(const uint8_t* p, size_t n);
   uint64_t End() const { return records_.ByteCount(); }
   // Where the bytes of the outermost unit still open begin (End() when none
   // is open): pending bytes from there on may still belong to a unit.

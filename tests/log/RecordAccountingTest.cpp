@@ -116,7 +116,7 @@ class Soup {
 
   void Piece(Bytes& out, int depth) {
     Bytes unit;
-    switch (Next() % 9) {
+    switch (Next() % 10) {
       case 0: {
         Bytes body = Payload(110);  // sometimes too long for a tag
         if (!body.empty() && body[0] == 0x03) body[0] = 0x05;  // time tags drop their bytes by design
@@ -136,6 +136,13 @@ class Soup {
         std::string s = Next() % 2 ? "$GPGGA," : "!AIVDM,";
         for (uint32_t k = Next() % 320; k > 0; --k) s += static_cast<char>(0x20 + Next() % 0x60);
         AppendSentence(unit, Next() % 2 ? WithChecksum(s) : s);
+        break;
+      }
+      case 6: {
+        // Runs the parser takes in bulk: start pairs and doubled escapes.
+        const uint8_t second = Next() % 2 ? 0x02 : (Next() % 2 ? 0x10 : 0x1B);
+        const uint8_t first = second == 0x1B ? 0x1B : 0x10;
+        for (uint32_t k = 1 + Next() % 6; k > 0; --k) unit.insert(unit.end(), {first, second});
         break;
       }
       default:
