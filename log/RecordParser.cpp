@@ -34,8 +34,9 @@ void RecordParser::Reset() {
   // Pending bytes survive a reset (only Parse flushes them), so they are
   // moved to the front of the emptied store.
   std::vector<uint8_t> pending;
-  for (const Span& s : pieces_) pending.insert(pending.end(), records_.ByteData() + s.begin, records_.ByteData() + s.end);
-  pending.insert(pending.end(), records_.ByteData() + tail_, records_.ByteData() + End());
+  const uint8_t* store = records_.ByteData();
+  for (const Span& s : pieces_) pending.insert(pending.end(), store + s.begin, store + s.end);
+  pending.insert(pending.end(), store + tail_, store + End());
   records_.Clear();
   records_.Reserve(kReservedRecords, pending.size());
   pieces_.clear();
@@ -99,7 +100,7 @@ inline size_t RecordParser::FrameRestarts(const uint8_t* p, size_t n) {
   // Each start pair abandons the frame before it, and with no sentence open
   // an abandoned frame's bytes simply stay unrecognised: of a run of start
   // pairs only the last one, taken by the full step, changes anything.
-  if (!qlx_.Idle() || kvt_.EscapePending() || n183_.InSentence()) return 0;
+  if (p[0] != kFrameEscape || !qlx_.Idle() || kvt_.EscapePending() || n183_.InSentence()) return 0;
   size_t pairs = 0;
   while (2 * pairs + 3 < n && p[2 * pairs] == kFrameEscape && p[2 * pairs + 1] == kFrameStart &&
          p[2 * pairs + 2] == kFrameEscape && p[2 * pairs + 3] == kFrameStart)
@@ -110,7 +111,7 @@ inline size_t RecordParser::FrameRestarts(const uint8_t* p, size_t n) {
 inline size_t RecordParser::EscapePairs(const uint8_t* p, size_t n) {
   // Outside every unit a doubled tag escape is handed on as one byte that
   // no lower layer takes: it only adds that byte to the unrecognised data.
-  if (!qlx_.Idle() || !kvt_.Idle() || n183_.InSentence()) return 0;
+  if (p[0] != kQlxEscape || !qlx_.Idle() || !kvt_.Idle() || n183_.InSentence()) return 0;
   size_t pairs = 0;
   while (2 * pairs + 1 < n && p[2 * pairs] == kQlxEscape && p[2 * pairs + 1] == kQlxEscape) ++pairs;
   return pairs;
