@@ -163,13 +163,14 @@ inline size_t CPYL_Deserialise::TakeRun(const uint8_t* p, size_t n, uint8_t stop
   return i;
 }
 
-// Bytes a sentence consumes without storing or summing them, and that no
-// other layer treats specially (CR and LF end the sentence, 0x10 and 0x1B
-// belong to the framings).
-inline constexpr std::array<bool, 256> kSkippedSentenceByte = [] {
-  std::array<bool, 256> t{};
-  for (int b = 0; b < 0x20; ++b) t[b] = b != '\r' && b != '\n' && b != 0x10 && b != 0x1B;
-  for (int b = 0x7E; b < 0x100; ++b) t[b] = true;
+// What a run inside a sentence does with a byte: 0 consumes it without
+// storing or summing it, 1 stores and sums it, 2 ends the run (CR and LF end
+// the sentence, 0x10 and 0x1B belong to the framings, "$", "!" and "*"
+// change the state).
+inline constexpr std::array<uint8_t, 256> kSentenceRunClass = [] {
+  std::array<uint8_t, 256> t{};
+  for (int b = 0; b < 0x100; ++b) t[b] = kPlainSentenceChar[b] ? 1 : (b >= 0x20 && b < 0x7E) ? 2 : 0;
+  t['\r'] = t['\n'] = t[0x10] = t[0x1B] = 2;
   return t;
 }();
 
@@ -182,12 +183,15 @@ inline size_t CN183_Deserialise::TakeRun(const uint8_t* p, size_t n) {
   uint8_t sum = computedChecksum_;
   size_t stored = 0;
   size_t i = 0;
+  // Free of data-dependent branches: in noise, stored and skipped bytes
+  // alternate at random and a branch on them would mostly mispredict.
   for (; i < n; ++i) {
     const uint8_t b = p[i];
-    if (kSkippedSentenceByte[b]) continue;
-    if (!kPlainSentenceChar[b] || stored == room) break;
-    sum ^= b;
-    out[stored++] = b;
+    const uint8_t c = kSentenceRunClass[b];
+    if (c == 2 || (c == 1 && stored == room)) break;
+    if (stored < room) out[stored] = b;
+    sum ^= static_cast<uint8_t>(b & -c);
+    stored += c;
   }
   if (summing) {
     computedChecksum_ = sum;
