@@ -18,6 +18,7 @@
 #include "bench/DecodeBench.h"
 #include "bench/FilterBench.h"
 #include "bench/GatewayBench.h"
+#include "bench/HostileBench.h"
 #include "bench/InstructionCount.h"
 #include "log/RecordParser.h"
 #include "log/synth/SyntheticLog.h"
@@ -168,7 +169,9 @@ void MeasureOpen(const std::filesystem::path& folder, BenchTable& table) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: qlx_bench [--bytes N] [--open500] [--cache DIR] [--gateway] | --filter [--bytes N] | --instructions LOG\n");
+  std::fprintf(stderr,
+               "usage: qlx_bench [--bytes N] [--open500] [--cache DIR] [--gateway]\n"
+               "       qlx_bench --filter [--bytes N] | --hostile | --instructions LOG\n");
   return 2;
 }
 
@@ -195,6 +198,9 @@ int main(int argc, char** argv) {
       gateway = true;
     } else if (std::strcmp(argv[i], "--filter") == 0) {
       filter = true;
+    } else if (std::strcmp(argv[i], "--hostile") == 0) {
+      RunHostileBench();
+      return 0;
     } else {
       return Usage();
     }

@@ -3,20 +3,20 @@
 // reader makes of an image file.
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "cli/Command.h"
 #include "decode/OutputTree.h"
 #include "library/DBBuilder.h"
 #include "library/DBImageView.h"
+#include "log/AtomicFile.h"
+#include "log/RecordParser.h"
 
 namespace {
 
 // Far beyond any image the builder writes, small enough to read whole.
-constexpr std::streamoff kLargestImageFile = 1 << 20;
+constexpr uint64_t kLargestImageFile = 1 << 20;
 
 struct DatabaseOptions {
   std::string word;  // "Std", "AIS" or "" for the full database
@@ -99,34 +99,28 @@ int WriteImage(const CommandArgs& args) {
   if (!Build(builder, options, milliseconds)) return kExitBadInput;
   uint32_t size = 0;
   const uint8_t* image = builder.GetImage(size);
-  std::ofstream file(options.out, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(image), size);
-  file.close();
-  if (!file) return Fail(options.out + ": cannot write the image");
+  std::string error;
+  if (!WriteFileAtomically(options.out, std::string_view(reinterpret_cast<const char*>(image), size), error))
+    return Fail(options.out + ": cannot write the image: " + error);
   std::printf("%s: %u bytes\n", options.out.c_str(), size);
   return 0;
 }
 
 int CheckImage(const CommandArgs& args) {
   if (args.size() != 1) return Fail("'db check' takes one image file");
-  std::ifstream file(args[0], std::ios::binary);
-  if (!file) return Fail(args[0] + ": cannot open");
-  file.seekg(0, std::ios::end);
-  const std::streamoff length = file.tellg();
-  if (length < 0 || length > kLargestImageFile) return Fail(args[0] + ": not an image: larger than 1 MiB");
-  file.seekg(0);
-  std::vector<uint8_t> bytes(static_cast<size_t>(length));
-  file.read(reinterpret_cast<char*>(bytes.data()), length);
-  if (!file) return Fail(args[0] + ": cannot read");
+  // The file is loaded as a log is, so a folder, a device, an empty or an
+  // oversized file each get their own reason.
+  LogFileImage file;
+  if (file.Load(args[0].c_str(), kLargestImageFile) != 0) return Fail(args[0] + ": " + file.FailureReason());
 
   DatabaseImageView view;
-  const uint32_t result = OpenDatabaseImage(view, bytes.data(), bytes.size());
+  const uint32_t result = OpenDatabaseImage(view, file.Data(), file.Length());
   if (result != kDBImageOpened) {
     char code[16];
     std::snprintf(code, sizeof code, "0x%08X", result);
     return Fail(args[0] + ": refused with " + code + ": " + DatabaseImageErrorText(result));
   }
-  std::printf("%s: %zu bytes\n", args[0].c_str(), bytes.size());
+  std::printf("%s: %u bytes\n", args[0].c_str(), file.Length());
   for (const DatabaseImageSection& section : view.sections) {
     std::printf("section 0x%08X  entry size %2u  count %u\n", section.id, section.entrySize, section.count);
   }

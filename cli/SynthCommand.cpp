@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "cli/Command.h"
+#include "log/AtomicFile.h"
 #include "log/MessageType.h"
 #include "log/synth/SyntheticLog.h"
 
@@ -64,11 +65,17 @@ int RunSynth(const CommandArgs& args) {
   if (out.empty()) return Fail("synth: --out FILE is required");
   if (haveMinutes && options.targetBytes != 0) return Fail("synth: give --minutes or --bytes, not both");
 
-  std::FILE* file = std::fopen(out.c_str(), "wb");
-  if (file == nullptr) return Fail(out + ": cannot create: " + std::strerror(errno));
+  // A log that fails half way (a full disk) must not be left behind for
+  // the reader to open, nor replace a log that stood there.
+  AtomicFile file;
+  if (!file.Create(out)) return Fail(out + ": " + file.Error());
   SynthStats stats;
-  const bool written = WriteSyntheticLog(options, file, &stats);
-  if (std::fclose(file) != 0 || !written) return Fail(out + ": write failed: " + std::strerror(errno));
+  if (!WriteSyntheticLog(options, file.Stream(), &stats)) {
+    const std::string reason = std::strerror(errno);
+    file.Abandon();
+    return Fail(out + ": write failed: " + reason);
+  }
+  if (!file.Commit()) return Fail(out + ": " + file.Error());
 
   // The counts are the records that qlx list and the window find in the file.
   const uint64_t records = stats.RecordCount();

@@ -28,6 +28,13 @@ bool AtomicFile::Create(const std::string& path) {
   Abandon();
   error_.clear();
   path_ = path;
+  // Renaming over a device, a pipe or a folder would replace it with a
+  // plain file (for root, /dev/null included): only files are replaced.
+  struct stat target {};
+  if (stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode)) {
+    error_ = S_ISDIR(target.st_mode) ? "cannot replace: it is a directory" : "cannot replace: it is not a regular file";
+    return false;
+  }
   std::vector<char> name(path.begin(), path.end());
   const char suffix[] = ".tmp-XXXXXX";
   name.insert(name.end(), suffix, suffix + sizeof suffix);

@@ -44,6 +44,7 @@ class CPYL_Deserialise {
   bool InFrame() const { return inFrame_; }
   // Neither inside a frame nor waiting for the byte after an escape.
   bool Idle() const { return !inFrame_ && !escapePending_; }
+  bool EscapePending() const { return escapePending_; }
 
   // Takes the longest run of plain body bytes from p, as Feed would one by
   // one: it stops before the escape byte, before `stop` (a byte an outer
@@ -96,8 +97,9 @@ class CN183_Deserialise {
   uint32_t Consumed() const { return consumed_; }
   bool InSentence() const { return inSentence_; }
 
-  // Takes the longest run of plain sentence characters before the checksum
-  // field, as Feed would one by one; returns 0 in any other state.
+  // Takes the longest run of plain sentence characters and skipped bytes,
+  // as Feed would one by one; returns 0 outside a sentence and while the
+  // checksum digits are read.
   inline size_t TakeRun(const uint8_t* p, size_t n);
 
  private:
@@ -161,21 +163,42 @@ inline size_t CPYL_Deserialise::TakeRun(const uint8_t* p, size_t n, uint8_t stop
   return i;
 }
 
+// What a run inside a sentence does with a byte: 0 consumes it without
+// storing or summing it, 1 stores and sums it, 2 ends the run (CR and LF end
+// the sentence, 0x10 and 0x1B belong to the framings, "$", "!" and "*"
+// change the state).
+inline constexpr std::array<uint8_t, 256> kSentenceRunClass = [] {
+  std::array<uint8_t, 256> t{};
+  for (int b = 0; b < 0x100; ++b) t[b] = kPlainSentenceChar[b] ? 1 : (b >= 0x20 && b < 0x7E) ? 2 : 0;
+  t['\r'] = t['\n'] = t[0x10] = t[0x1B] = 2;
+  return t;
+}();
+
 inline size_t CN183_Deserialise::TakeRun(const uint8_t* p, size_t n) {
-  if (!inSentence_ || checksumState_ != 0) return 0;
+  // Between "*" and the second digit every character changes the state.
+  if (!inSentence_ || (checksumState_ != 0 && checksumState_ < 4)) return 0;
+  const bool summing = checksumState_ == 0;
   const size_t room = buffer_.capacity - buffer_.length;
-  const size_t limit = n < room ? n : room;
   uint8_t* out = buffer_.data + buffer_.length;
   uint8_t sum = computedChecksum_;
+  size_t stored = 0;
   size_t i = 0;
-  while (i < limit) {
+  // Free of data-dependent branches: in noise, stored and skipped bytes
+  // alternate at random and a branch on them would mostly mispredict.
+  for (; i < n; ++i) {
     const uint8_t b = p[i];
-    if (!kPlainSentenceChar[b]) break;
-    sum ^= b;
-    out[i++] = b;
+    const uint8_t c = kSentenceRunClass[b];
+    if (c == 2 || (c == 1 && stored == room)) break;
+    if (stored < room) out[stored] = b;
+    sum ^= static_cast<uint8_t>(b & -c);
+    stored += c;
   }
-  computedChecksum_ = sum;
-  buffer_.length += static_cast<uint32_t>(i);
+  if (summing) {
+    computedChecksum_ = sum;
+  } else {
+    checksumState_ += static_cast<uint32_t>(stored);  // past the digits: counted, not summed
+  }
+  buffer_.length += static_cast<uint32_t>(stored);
   consumed_ += static_cast<uint32_t>(i);
   return i;
 }

@@ -14,10 +14,15 @@ void RecordList::Reserve(size_t records, size_t bytes) {
 }
 
 void RecordList::Append(uint64_t time, uint32_t type, uint32_t group, const uint8_t* data, size_t length) {
-  const IndexEntry entry{time, bytes_.Size(), static_cast<uint32_t>(length), static_cast<uint16_t>(type),
+  const uint64_t offset = bytes_.Size();
+  if (length > 0) std::memcpy(bytes_.Extend(length), data, length);
+  AppendStored(time, type, group, offset, length);
+}
+
+void RecordList::AppendStored(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length) {
+  const IndexEntry entry{time, offset, static_cast<uint32_t>(length), static_cast<uint16_t>(type),
                          static_cast<uint16_t>(group)};
   std::memcpy(index_.Extend(sizeof entry), &entry, sizeof entry);
-  if (length > 0) std::memcpy(bytes_.Extend(length), data, length);
 }
 
 Record RecordList::At(size_t index) const {

@@ -25,6 +25,17 @@ class RecordList {
   void Reserve(size_t records, size_t bytes);
   void Append(uint64_t time, uint32_t type, uint32_t group, const uint8_t* data, size_t length);
 
+  // The byte store is also where a parser collects bytes before it knows
+  // which record they belong to, so that a log's bytes are held once: bytes
+  // are written to the end of the store, a record is made of a range already
+  // there, and bytes that turn out to belong to no record are cut off the end.
+  uint8_t* ExtendBytes(size_t n) { return bytes_.Extend(n); }
+  void PushByte(uint8_t b) { *bytes_.Extend(1) = b; }
+  void TruncateBytes(size_t size) { bytes_.Shrink(size); }
+  const uint8_t* ByteData() const { return bytes_.Data(); }
+  // A record of the stored bytes [offset, offset + length).
+  void AppendStored(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length);
+
   size_t Count() const { return index_.Size() / sizeof(IndexEntry); }
   // Throws std::out_of_range for an index at or beyond Count().
   Record At(size_t index) const;

@@ -16,6 +16,8 @@ namespace {
 
 constexpr uint8_t kTimeTag = 0x03;
 constexpr uint8_t kQlxEscape = 0x1B;
+constexpr uint8_t kFrameEscape = 0x10;
+constexpr uint8_t kFrameStart = 0x02;
 
 // Bytes that start or end a unit when no unit is open.
 constexpr std::array<bool, 256> kUnitByte = [] {
@@ -29,32 +31,51 @@ constexpr std::array<bool, 256> kUnitByte = [] {
 RecordParser::RecordParser() { Reset(); }
 
 void RecordParser::Reset() {
+  // Pending bytes survive a reset (only Parse flushes them), so they are
+  // moved to the front of the emptied store.
+  std::vector<uint8_t> pending;
+  const uint8_t* store = records_.ByteData();
+  for (const Span& s : pieces_) pending.insert(pending.end(), store + s.begin, store + s.end);
+  pending.insert(pending.end(), store + tail_, store + End());
   records_.Clear();
-  records_.Reserve(kReservedRecords, 0);
+  records_.Reserve(kReservedRecords, pending.size());
+  pieces_.clear();
+  tail_ = 0;
+  if (!pending.empty()) std::memcpy(records_.ExtendBytes(pending.size()), pending.data(), pending.size());
   qlx_.Reset();
   kvt_.Reset();
   n183_.Reset();
 }
 
 void RecordParser::Parse(const uint8_t* data, size_t length) {
-  // Records never hold more bytes than the input, so one reservation covers
-  // the whole store.
-  records_.Reserve(0, length + pending_.size());
+  // Unit bodies are never longer than their bytes in the file, so the input
+  // size covers the store unless units nest.
+  records_.Reserve(0, length);
   // Most bytes of a log are plain bytes inside a frame or a sentence; they
   // are taken a run at a time. Every byte that can change a state goes
   // through the full step, so the result is the same as feeding one byte at
   // a time.
   size_t i = 0;
   while (i < length) {
+    if (const size_t pairs = EscapePairs(data + i, length - i); pairs != 0) {
+      std::memset(records_.ExtendBytes(pairs), kQlxEscape, pairs);
+      i += 2 * pairs;
+      continue;
+    }
+    if (const size_t restarts = FrameRestarts(data + i, length - i); restarts != 0) {
+      std::memcpy(records_.ExtendBytes(2 * restarts), data + i, 2 * restarts);
+      i += 2 * restarts;
+      continue;
+    }
     const size_t run = PlainRun(data + i, length - i);
     if (run != 0) {
-      pending_.insert(pending_.end(), data + i, data + i + run);
+      std::memcpy(records_.ExtendBytes(run), data + i, run);
       i += run;
     } else {
       Step(data[i++]);
     }
   }
-  FlushPending();
+  Flush(End());
 }
 
 inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
@@ -63,76 +84,214 @@ inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
   if (!kvt_.Idle()) return 0;
   if (n183_.InSentence()) return n183_.TakeRun(p, n);
   size_t i = 0;
-  while (i < n && !kUnitByte[p[i]]) ++i;
+  while (i < n) {
+    if (!kUnitByte[p[i]]) {
+      ++i;
+    } else if (p[i] == kFrameEscape && i + 1 < n && p[i + 1] == kFrameEscape) {
+      i += 2;  // a doubled frame escape outside a frame changes no state
+    } else {
+      break;
+    }
+  }
   return i;
 }
 
-inline bool RecordParser::Step(uint8_t b) {
+inline size_t RecordParser::FrameRestarts(const uint8_t* p, size_t n) {
+  // Each start pair abandons the frame before it, and with no sentence open
+  // an abandoned frame's bytes simply stay unrecognised: of a run of start
+  // pairs only the last one, taken by the full step, changes anything.
+  if (p[0] != kFrameEscape || !qlx_.Idle() || kvt_.EscapePending() || n183_.InSentence()) return 0;
+  size_t pairs = 0;
+  while (2 * pairs + 3 < n && p[2 * pairs] == kFrameEscape && p[2 * pairs + 1] == kFrameStart &&
+         p[2 * pairs + 2] == kFrameEscape && p[2 * pairs + 3] == kFrameStart)
+    ++pairs;
+  return pairs;
+}
+
+inline size_t RecordParser::EscapePairs(const uint8_t* p, size_t n) {
+  // Outside every unit a doubled tag escape is handed on as one byte that
+  // no lower layer takes: it only adds that byte to the unrecognised data.
+  if (p[0] != kQlxEscape || !qlx_.Idle() || !kvt_.Idle() || n183_.InSentence()) return 0;
+  size_t pairs = 0;
+  while (2 * pairs + 1 < n && p[2 * pairs] == kQlxEscape && p[2 * pairs + 1] == kQlxEscape) ++pairs;
+  return pairs;
+}
+
+// Every byte handed on by the QLX layer is in the store when the lower
+// layers see it (the second byte of a doubled escape stands for the first,
+// which is stored), so End() - 1 is where the byte being fed lies.
+[[gnu::always_inline]] inline bool RecordParser::Step(uint8_t b) {
+  const bool tagWasOpen = qlx_.InFrame();
   const int32_t r = qlx_.Feed(b);
-  if (r != FR_EscapePair) pending_.push_back(b);
-  if (r == FR_EscapeSeen || r == FR_Started || r == FR_Taken) return true;
-  if (r == FR_Complete) {
-    const ByteBuffer& body = qlx_.GetBuffer();
-    if (body.length > 0 && body.data[0] == kTimeTag) {
-      logTime_ = LoadLEPadded(std::span<const uint8_t>(body.data, body.length), 1, 8);
-      Complete(qlx_.TakeConsumed(), false, 0, 0, nullptr, 0);
-    } else {
-      // A tag with an empty body still becomes a (blank) QLX record, so
-      // that the bytes it occupied are visible in the list.
-      Complete(qlx_.TakeConsumed(), true, MT_QLX, MG_QLX, body.data, body.length);
+  if (r != FR_EscapePair) records_.PushByte(b);
+  const uint64_t at = End() - 1;
+  switch (r) {
+    case FR_EscapeSeen:
+      return true;
+    case FR_Started:
+      if (tagWasOpen) Abandon(tagFrom_, at - 1, HeldFrom());
+      tagFrom_ = at - 1;  // the escape byte before this one
+      return true;
+    case FR_Taken:
+      if (!qlx_.InFrame()) Abandon(tagFrom_, End(), HeldFrom());  // the tag outgrew its buffer
+      return true;
+    case FR_Complete: {
+      const ByteBuffer& body = qlx_.GetBuffer();
+      if (body.length > 0 && body.data[0] == kTimeTag) {
+        logTime_ = LoadLEPadded(std::span<const uint8_t>(body.data, body.length), 1, 8);
+        Finish(tagFrom_, false, 0, 0, nullptr, 0);
+      } else {
+        // A tag with an empty body still becomes a (blank) QLX record, so
+        // that the bytes it occupied are visible in the list.
+        Finish(tagFrom_, true, MT_QLX, MG_QLX, body.data, body.length);
+      }
+      return true;
     }
-    return true;
+    default:
+      // A bad escape ended the tag; this byte goes on to the lower layers.
+      if (tagWasOpen && r == FR_Outside) Abandon(tagFrom_, at, HeldFrom());
+      break;
   }
 
+  const bool frameWasOpen = kvt_.InFrame();
+  const uint64_t sentenceHeld = n183_.InSentence() ? sentenceFrom_ : End();
   const int32_t k = kvt_.Feed(b);
-  if (k == FR_Taken) return true;
-  if (k == FR_Complete) {
-    const ByteBuffer& body = kvt_.GetBuffer();
-    Complete(kvt_.TakeConsumed(), true, KvtMessageType(body.data, body.length), MG_KVT, body.data, body.length);
-    return true;
+  switch (k) {
+    case FR_EscapeSeen:
+      frameEscapeAt_ = at;
+      break;
+    case FR_Started:
+      if (frameWasOpen) Abandon(frameFrom_, frameEscapeAt_, sentenceHeld);
+      frameFrom_ = frameEscapeAt_;
+      break;
+    case FR_Taken:
+      if (!kvt_.InFrame()) Abandon(frameFrom_, End(), sentenceHeld);  // the frame outgrew its buffer
+      return true;
+    case FR_Complete: {
+      const ByteBuffer& body = kvt_.GetBuffer();
+      Finish(frameFrom_, true, KvtMessageType(body.data, body.length), MG_KVT, body.data, body.length);
+      return true;
+    }
+    default:
+      if (frameWasOpen && k == FR_Outside) Abandon(frameFrom_, at, sentenceHeld);
+      break;
   }
 
+  // A sentence never opens inside a frame (an open frame takes every byte
+  // but its escape), so an abandoned sentence holds no other unit's bytes.
   const int32_t s = n183_.Feed(b);
+  if (s == FR_Started) sentenceFrom_ = at;
   if (s == FR_Outside || s == FR_Started) return false;
   if (s == FR_Taken || s == FR_BufferFull) return true;
   const ByteBuffer& sentence = n183_.GetBuffer();
-  Complete(n183_.TakeConsumed(), true, s == FR_Complete ? MT_N183 : MT_N183XC, MG_N183, sentence.data,
-           sentence.length);
+  Finish(sentenceFrom_, true, s == FR_Complete ? MT_N183 : MT_N183XC, MG_N183, sentence.data, sentence.length);
   return true;
 }
 
 bool RecordParser::Feed(uint8_t b) { return Step(b); }
 
-void RecordParser::Complete(uint32_t consumed, bool add, uint32_t type, uint32_t group, const uint8_t* data,
-                            size_t length) {
-  // The unit's own bytes are the tail of the pending data. When a tag
-  // completed inside the unit, part of them was already flushed, and then
-  // everything still pending belongs to the unit: keeping it would show
-  // those bytes twice.
-  if (consumed != 0) pending_.resize(consumed <= pending_.size() ? pending_.size() - consumed : 0);
-  if (!add) return;
-  // A tag can complete inside a frame or sentence that is still open. The
-  // bytes that unit has taken so far stay pending: they are trimmed when it
-  // completes, or shown as unrecognised data when it is abandoned, but never
-  // shown twice.
-  const size_t held = std::min(OpenUnitBytes(), pending_.size());
-  if (pending_.size() > held) {
-    records_.Append(logTime_, MT_Unknown, MG_None, pending_.data(), pending_.size() - held);
-    pending_.erase(pending_.begin(), pending_.end() - static_cast<std::ptrdiff_t>(held));
+uint64_t RecordParser::HeldFrom() const {
+  uint64_t from = End();
+  if (kvt_.InFrame()) {
+    from = frameFrom_;
+  } else if (!kvt_.Idle()) {
+    from = frameEscapeAt_;  // may be the first byte of a start pair
   }
-  records_.Append(logTime_, type, group, data, length);
+  if (n183_.InSentence()) from = std::min(from, sentenceFrom_);
+  return from;
 }
 
-size_t RecordParser::OpenUnitBytes() const {
-  size_t bytes = kvt_.InFrame() ? kvt_.Consumed() : 0;
-  if (n183_.InSentence()) bytes = std::max<size_t>(bytes, n183_.Consumed());
-  return bytes;
+void RecordParser::Finish(uint64_t from, bool add, uint32_t type, uint32_t group, const uint8_t* data,
+                          size_t length) {
+  uint64_t at;
+  if (from >= tail_) {
+    // The usual case: the unit's bytes end the store, and its record takes
+    // their place.
+    records_.TruncateBytes(from);
+    if (!add) return;
+    if (length > 0 && from > tail_) pieces_.push_back({tail_, from});
+    at = from;
+    if (length > 0) std::memcpy(records_.ExtendBytes(length), data, length);
+    if (length > 0) tail_ = End();
+  } else {
+    // A record of an inner unit lies among the unit's bytes: they are left
+    // where they are, unreferenced.
+    Take(from, End(), false);
+    if (!add) return;
+    at = End();
+    if (length > 0) std::memcpy(records_.ExtendBytes(length), data, length);
+    tail_ = End();
+  }
+  Flush(HeldFrom());
+  records_.AppendStored(logTime_, type, group, at, length);
 }
 
-void RecordParser::FlushPending() {
-  if (pending_.empty()) return;
-  records_.Append(logTime_, MT_Unknown, MG_None, pending_.data(), pending_.size());
-  pending_.clear();
+void RecordParser::Abandon(uint64_t from, uint64_t to, uint64_t heldFrom) {
+  // With no unit open around it, an abandoned unit's bytes simply stay
+  // pending, in file order.
+  if (heldFrom >= from || from >= to) return;
+  Flush(heldFrom);
+  Take(from, to, true);
+}
+
+void RecordParser::AppendUnknown(const Span& span) {
+  records_.AppendStored(logTime_, MT_Unknown, MG_None, span.begin, span.end - span.begin);
+}
+
+void RecordParser::Flush(uint64_t upTo) {
+  // Adjacent pieces make one record.
+  Span run{0, 0};
+  const auto emit = [&](Span s) {
+    if (s.begin >= s.end) return;
+    if (run.end == s.begin && run.end != run.begin) {
+      run.end = s.end;
+      return;
+    }
+    if (run.end != run.begin) AppendUnknown(run);
+    run = s;
+  };
+  size_t done = 0;
+  for (; done < pieces_.size(); ++done) {
+    Span& p = pieces_[done];
+    if (p.begin >= upTo) break;
+    if (p.end > upTo) {
+      emit({p.begin, upTo});
+      p.begin = upTo;
+      break;
+    }
+    emit(p);
+  }
+  pieces_.erase(pieces_.begin(), pieces_.begin() + static_cast<std::ptrdiff_t>(done));
+  if (pieces_.empty() && tail_ < upTo) {
+    const uint64_t end = std::min(upTo, End());
+    emit({tail_, end});
+    tail_ = end;
+  }
+  if (run.end != run.begin) AppendUnknown(run);
+}
+
+void RecordParser::Take(uint64_t from, uint64_t to, bool keep) {
+  // Only the last pieces can reach `from`: a unit open inside a long run of
+  // pieces touches its own, so the cost stays with the unit, not the run.
+  size_t first = pieces_.size();
+  while (first > 0 && pieces_[first - 1].end > from) --first;
+  scratch_.assign(pieces_.begin() + static_cast<std::ptrdiff_t>(first), pieces_.end());
+  pieces_.resize(first);
+  const auto cut = [&](Span s) {
+    if (s.end <= from || s.begin >= to) {
+      if (s.begin < s.end) pieces_.push_back(s);
+      return;
+    }
+    if (s.begin < from) pieces_.push_back({s.begin, from});
+    if (keep) AppendUnknown({std::max(s.begin, from), std::min(s.end, to)});
+    if (s.end > to) pieces_.push_back({to, s.end});
+  };
+  for (const Span& p : scratch_) cut(p);
+  const Span tail{tail_, End()};
+  if (tail.end <= from || tail.begin >= to) return;
+  if (tail.begin < from) pieces_.push_back({tail.begin, from});
+  if (keep && tail.begin < tail.end) AppendUnknown({std::max(tail.begin, from), std::min(tail.end, to)});
+  tail_ = std::min(to, tail.end);
 }
 
 int32_t LogFileImage::Load(const char* path, uint64_t sizeLimit) {

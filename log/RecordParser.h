@@ -34,16 +34,49 @@ class RecordParser {
   static constexpr size_t kReservedRecords = 40000;
 
  private:
+  // A range of the record list's byte store, [begin, end).
+  struct Span {
+    uint64_t begin;
+    uint64_t end;
+  };
+
   inline bool Step(uint8_t b);
   // The bytes from p that no deserialiser treats specially in the present
   // state, taken in one go; 0 when the next byte needs a full step.
   inline size_t PlainRun(const uint8_t* p, size_t n);
-  void Complete(uint32_t consumed, bool add, uint32_t type, uint32_t group, const uint8_t* data, size_t length);
-  void FlushPending();
-  // Bytes already taken by a frame or sentence that is still open.
-  size_t OpenUnitBytes() const;
+  // The doubled tag escapes at p when no unit is open, each stored once.
+  inline size_t EscapePairs(const uint8_t* p, size_t n);
+  // Frame start pairs at p that the next start pair abandons unseen.
+  inline size_t FrameRestarts(const uint8_t* p, size_t n);
+  uint64_t End() const { return records_.ByteCount(); }
+  // Where the bytes of the outermost unit still open begin (End() when none
+  // is open): pending bytes from there on may still belong to a unit.
+  uint64_t HeldFrom() const;
+  // A unit whose bytes start at `from` completed: its bytes leave the
+  // pending data and, when `add`, its record follows the unrecognised
+  // bytes before the units still open.
+  void Finish(uint64_t from, bool add, uint32_t type, uint32_t group, const uint8_t* data, size_t length);
+  // A unit abandoned inside another that is still open: its bytes [from,
+  // to) belong to neither, so they become unrecognised data now, or the
+  // outer unit would take them with it when it completes.
+  void Abandon(uint64_t from, uint64_t to, uint64_t heldFrom);
+  // Makes records of the pending bytes before `upTo`.
+  void Flush(uint64_t upTo);
+  // Removes the pending bytes in [from, to), making records of them when
+  // `keep` is set.
+  void Take(uint64_t from, uint64_t to, bool keep);
+  void AppendUnknown(const Span& span);
 
-  std::vector<uint8_t> pending_;
+  // The pending unrecognised data lives in the record list's byte store, so
+  // a long run of junk is held once: pieces cut off by records of units that
+  // completed inside it, then the open tail from tail_ to End().
+  std::vector<Span> pieces_;
+  std::vector<Span> scratch_;
+  uint64_t tail_ = 0;
+  uint64_t tagFrom_ = 0;
+  uint64_t frameFrom_ = 0;
+  uint64_t frameEscapeAt_ = 0;
+  uint64_t sentenceFrom_ = 0;
   CQLX_Deserialise qlx_;
   CKVT_Deserialise kvt_;
   CN183_Deserialise n183_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -54,6 +55,48 @@ TEST(DatabaseCommands, CheckReportsTheReadersRefusal) {
   EXPECT_NE(run.err.find("refused with 0xFFFFFD5A: not a database image"), std::string::npos) << run.err;
   std::remove(path.c_str());
   EXPECT_EQ(RunQlx("db check " + path).status, 2);
+}
+
+// A failed write names its reason and never leaves a half-written image
+// or empties the file that stood there.
+TEST(DatabaseCommands, FailedWritesKeepTheOldFile) {
+  const std::string missing = TempPath("no-such-folder") + "/image.bin";
+  QlxResult run = RunQlx("db image --out " + missing);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "qlx: " + missing + ": cannot write the image: cannot create: No such file or directory\n");
+
+  const std::string folder = TempPath("folder");
+  std::filesystem::create_directories(folder);
+  run = RunQlx("db image --out " + folder);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "qlx: " + folder + ": cannot write the image: cannot replace: it is a directory\n");
+  EXPECT_TRUE(std::filesystem::is_empty(folder));
+  std::filesystem::remove(folder);
+}
+
+TEST(DatabaseCommands, CheckNamesWhyAFileIsNoImage) {
+  const std::string folder = TempPath("check-folder");
+  std::filesystem::create_directories(folder);
+  const std::string empty = TempPath("empty.bin");
+  std::ofstream(empty).close();
+  const std::string large = TempPath("large.bin");
+  std::ofstream(large).close();
+  std::filesystem::resize_file(large, 1 << 20);
+  const std::pair<std::string, std::string> cases[] = {
+      {folder, "cannot open: it is a directory"},
+      {"/dev/zero", "cannot open: it is not a regular file"},
+      {empty, "the file is empty"},
+      {large, "the file has 1048576 bytes or more"},
+      {TempPath("missing.bin"), "cannot open: No such file or directory"},
+  };
+  for (const auto& [path, reason] : cases) {
+    const QlxResult run = RunQlx("db check " + path);
+    EXPECT_EQ(run.status, 2) << path;
+    EXPECT_EQ(run.err, "qlx: " + path + ": " + reason + "\n");
+  }
+  std::filesystem::remove(folder);
+  std::remove(empty.c_str());
+  std::remove(large.c_str());
 }
 
 }  // namespace

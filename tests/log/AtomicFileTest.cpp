@@ -1,6 +1,7 @@
 #include "log/AtomicFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -56,6 +57,14 @@ TEST_F(AtomicFileTest, FailuresSayWhy) {
   EXPECT_FALSE(WriteFileAtomically((dir_ / "taken").string(), "x", error));
   EXPECT_EQ(error.rfind("cannot replace: ", 0), 0u) << error;
   EXPECT_EQ(Entries(), 1u) << "the temporary is removed after a failed rename";
+  // A device or a pipe named as the target is refused, never renamed over:
+  // run as root, `--out /dev/null` would otherwise replace /dev/null.
+  const fs::path pipe = dir_ / "pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(WriteFileAtomically(pipe.string(), "x", error));
+  EXPECT_EQ(error, "cannot replace: it is not a regular file");
+  EXPECT_TRUE(fs::is_fifo(pipe));
+  EXPECT_EQ(Entries(), 2u) << "no temporary is created";
   // A full device fails on the way and never reports success.
   if (fs::exists("/dev/full")) {
     AtomicFile full;

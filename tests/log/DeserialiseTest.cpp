@@ -117,7 +117,7 @@ TEST(KvtDeserialise, BodiesWithoutCommandOrLengthAreBad) {
 TEST(KvtDeserialise, OverlongBodyIsAbandoned) {
   CKVT_Deserialise d;
   std::vector<uint8_t> frame = {0x10, 0x02};
-  frame.insert(frame.end(), 237, 0x01);
+  frame.resize(frame.size() + 237, 0x01);
   frame.insert(frame.end(), {0x10, 0x03});
   const auto results = FeedAll(d, frame);
   EXPECT_EQ(results.back(), FR_Outside);

@@ -2,6 +2,9 @@
 // field by field against the device-message library, qlx synth checks its
 // arguments, and the bundled sample is exactly what the script regenerates.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -63,6 +66,31 @@ TEST(SynthCommand, BadArgumentsExitWithStatusTwo) {
 }
 
 // The command is the one scripts/make-sample runs.
+// A write that fails half way (the file size limit stands in for a full
+// disk) leaves the file that was there, and no temporary beside it.
+TEST(SynthCommand, FailedWriteKeepsTheOldFile) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("qlx-synth-full-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  const std::filesystem::path out = dir / "log.qlx";
+  std::ofstream(out) << "an older log";
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit small = old;
+  small.rlim_cur = 64 * 1024;  // a one-minute log is about 150 KB
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const QlxResult run = RunQlx("synth --minutes 1 --out '" + out.string() + "'");
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "qlx: " + out.string() + ": write failed: File too large\n");
+  EXPECT_EQ(run.out, "") << "no success line for a failed write";
+  std::ifstream in(out);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "an older log");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+  std::filesystem::remove_all(dir);
+}
+
 TEST(SynthSample, BundledSampleIsWhatTheScriptRegenerates) {
   const std::filesystem::path sample = std::filesystem::path(QLX_SOURCE_DIR) / "samples" / "sample.qlx";
   const std::string script = ReadFile(std::filesystem::path(QLX_SOURCE_DIR) / "scripts" / "make-sample");
