@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Command.h"
+#include "cli/DatabaseSelectionOption.h"
 #include "cli/GatewayOutput.h"
 #include "cli/TerminalText.h"
 #include "decode/N2kDecoder.h"
@@ -36,19 +37,6 @@ bool ParseNumber(const std::string& text, uint32_t& value) {
   return ec == std::errc() && ptr == end && !text.empty();
 }
 
-// "Std", "AIS" or "Full" (the full database's word is empty).
-bool ParseSelection(const std::string& text, std::string& word) {
-  if (text == "Std" || text == "AIS") {
-    word = text;
-    return true;
-  }
-  if (text == "Full") {
-    word.clear();
-    return true;
-  }
-  return false;
-}
-
 std::optional<GatewayOptions> ParseOptions(const std::string& command, const CommandArgs& args, bool addresses) {
   GatewayOptions options;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -72,7 +60,7 @@ std::optional<GatewayOptions> ParseOptions(const std::string& command, const Com
     }
     const std::string& value = args[++i];
     if (a == "--select") {
-      if (!ParseSelection(value, options.database)) {
+      if (!ParseDatabaseSelection(value, options.database)) {
         Fail(command + ": --select takes Std, AIS or Full, not '" + value + "'");
         return std::nullopt;
       }
