@@ -41,7 +41,6 @@ bool StepN183Controller(N183Controller& controller, const DatabaseImageView& dat
   const uint32_t count = static_cast<uint32_t>(controller.lastSent.size());
   // An empty transmit list has nothing to go round: its cycle is over.
   if (count == 0) return true;
-  if (controller.position >= count) controller.position = 0;
   const uint8_t* entry = GetN183TxSentence(database, controller.position);
   if (entry != nullptr) {
     controller.builder->entry = entry;
@@ -62,7 +61,6 @@ bool StepN2kController(N2kController& controller, const DatabaseImageView& datab
   if (SendPendingPgn(*controller.builder, emit)) return false;
   const uint32_t count = static_cast<uint32_t>(controller.lastSent.size());
   if (count == 0) return true;
-  if (controller.position >= count) controller.position = 0;
   if (controller.inProgress == nullptr) {
     const uint8_t* entry = GetN2KTxPGN(database, controller.position);
     if (entry != nullptr) {

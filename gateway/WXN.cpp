@@ -48,34 +48,37 @@ void CWXN::ConvertN2k(const N2kMessage& message, uint32_t now) {
   SelectTimeSource(engine_->timeSource, now);
 }
 
+namespace {
+
+// A forced run must not leave the controller forced, even when it froze.
+class ForcedRun {
+ public:
+  ForcedRun(bool& flag, bool forced) : flag_(flag) { flag_ = forced; }
+  ForcedRun(const ForcedRun&) = delete;
+  ForcedRun& operator=(const ForcedRun&) = delete;
+  ~ForcedRun() { flag_ = false; }
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
 void CWXN::RunN183Controller(bool forced, uint32_t now) {
   SetGatewayClock(now);
   N183Controller& controller = engine_->n183Controller;
   const EmitSentence emit = [this](const N183OutputSentence& s) { AppendSentence(s); };
-  controller.forced = forced;
-  try {
-    RunToCycleEnd([&] { return StepN183Controller(controller, engine_->database, now, emit); },
-                  "N183Controller frozen");
-  } catch (...) {
-    controller.forced = false;
-    throw;
-  }
-  controller.forced = false;
+  const ForcedRun run(controller.forced, forced);
+  RunToCycleEnd([&] { return StepN183Controller(controller, engine_->database, now, emit); },
+                "N183Controller frozen");
 }
 
 void CWXN::RunN2kController(bool forced, uint32_t now) {
   SetGatewayClock(now);
   N2kController& controller = engine_->n2kController;
   const EmitPgn emit = [this, now](const N2kMessageBuilder& b) { AppendPgn(b, now); };
-  controller.forced = forced;
-  try {
-    RunToCycleEnd([&] { return StepN2kController(controller, engine_->database, now, emit); },
-                  "N2KController frozen");
-  } catch (...) {
-    controller.forced = false;
-    throw;
-  }
-  controller.forced = false;
+  const ForcedRun run(controller.forced, forced);
+  RunToCycleEnd([&] { return StepN2kController(controller, engine_->database, now, emit); }, "N2KController frozen");
 }
 
 int32_t CWXN::BuildN183Sentence(const uint8_t* entry, uint32_t now) {

@@ -59,6 +59,7 @@ class CWXN {
   const CDBBuilder& Builder() const { return *builder_; }
   std::vector<N183OutputSentence>& N183Output() { return n183Output_; }
   std::vector<N2kOutputMessage>& N2kOutput() { return n2kOutput_; }
+  const std::vector<N2kOutputMessage>& N2kOutput() const { return n2kOutput_; }
 
  private:
   void AppendSentence(const N183OutputSentence& sentence);

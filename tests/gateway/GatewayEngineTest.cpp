@@ -2,6 +2,7 @@
 // source, both transmit schedules and what they emit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,7 @@ void ReceivePgn(CWXN& gateway, uint32_t pgn, std::vector<uint8_t> bytes, uint32_
 
 std::vector<uint32_t> Pgns(const CWXN& gateway) {
   std::vector<uint32_t> pgns;
-  for (const N2kOutputMessage& m : const_cast<CWXN&>(gateway).N2kOutput()) pgns.push_back(m.pgn);
+  for (const N2kOutputMessage& m : gateway.N2kOutput()) pgns.push_back(m.pgn);
   return pgns;
 }
 
