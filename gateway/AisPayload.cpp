@@ -1,5 +1,6 @@
 #include "gateway/AisPayload.h"
 
+#include "gateway/ClockAge.h"
 #include "gateway/DatatypeFormat.h"
 #include "gateway/GatewayHooks.h"
 #include "gateway/N183FieldParse.h"
@@ -68,7 +69,7 @@ RepositoryValue ArrivalDate(const N183ReceiveContext& ctx, const Kept& k, const 
   if (!IsValid(k.etaMonth) || !IsValid(day)) return NotAvailable();
   const TimeSourceSelection* t = ctx.timeSource;
   int d = 0, m = 0, y = 0;
-  if (!t || !IsValid(t->date) || GatewayClock() - t->selectedAt > kTimeSourceMaxAgeMs ||
+  if (!t || !IsValid(t->date) || ElapsedMs(GatewayClock(), t->selectedAt) > kTimeSourceMaxAgeMs ||
       !DaysToDate(t->date.value, d, m, y)) {
     return RepositoryValue{0, 0, VS_TimeOut, 1};
   }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "gateway/ClockAge.h"
 #include "gateway/DatatypeFormat.h"
 #include "gateway/GatewayHooks.h"
 #include "library/DBImageView.h"
@@ -93,7 +94,7 @@ void Clear(Repository* r) {
 int32_t UpdateSource(Repository* r, uint32_t slot, uint8_t address, uint32_t time) {
   if (!r || slot >= static_cast<uint32_t>(r->sourceCount)) return 0;
   SourceEntry& s = r->sources[slot];
-  if (GatewayClock() - s.lastHeard > kSourceHoldMs) s.address = kFreeAddress;
+  if (ElapsedMs(GatewayClock(), s.lastHeard) > kSourceHoldMs) s.address = kFreeAddress;
   if (s.address < address) return kRepoRefused;
   s.lastHeard = time;
   s.address = address;
@@ -141,7 +142,7 @@ int32_t GetValue(Repository* r, uint32_t datatype, uint32_t instance, bool secon
   }
   const uint8_t owner = r->owner[datatype];
   const uint32_t ownerTime = owner < r->sourceCount ? r->sources[owner].lastHeard : 0;
-  if (GatewayClock() - ownerTime > kValueAgeMs) {
+  if (ElapsedMs(GatewayClock(), ownerTime) > kValueAgeMs) {
     out.status = VS_TimeOut;
     slot[0] = VS_TimeOut;
     r->owner[datatype] = kNoOwner;

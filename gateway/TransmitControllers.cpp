@@ -1,0 +1,91 @@
+#include "gateway/TransmitControllers.h"
+
+#include "gateway/ClockAge.h"
+#include "library/DBImageView.h"
+
+namespace {
+
+std::vector<uint32_t> StaggeredTimes(uint32_t count, uint32_t now) {
+  std::vector<uint32_t> times(count);
+  for (uint32_t i = 0; i < count; ++i) times[i] = now + kStaggerMs * i;
+  return times;
+}
+
+bool IsDue(bool forced, uint32_t now, uint32_t lastSent, uint32_t interval) {
+  return forced || ElapsedMs(now, lastSent) >= interval;
+}
+
+// Moves past the current entry; true when that wrapped round the list.
+bool Advance(uint32_t& position, uint32_t count) {
+  if (++position < count) return false;
+  position = 0;
+  return true;
+}
+
+}  // namespace
+
+void StartN183Controller(N183Controller& controller, const DatabaseImageView& database, uint32_t now) {
+  controller.lastSent = StaggeredTimes(CountN183TxSentences(database), now);
+  controller.position = 0;
+}
+
+void StartN2kController(N2kController& controller, const DatabaseImageView& database, uint32_t now) {
+  controller.lastSent = StaggeredTimes(CountN2KTxPGNs(database), now);
+  controller.position = 0;
+  controller.inProgress = nullptr;
+  controller.instancesSent = 0;
+}
+
+bool StepN183Controller(N183Controller& controller, const DatabaseImageView& database, uint32_t now,
+                        const EmitSentence& emit) {
+  const uint32_t count = static_cast<uint32_t>(controller.lastSent.size());
+  // An empty transmit list has nothing to go round: its cycle is over.
+  if (count == 0) return true;
+  const uint8_t* entry = GetN183TxSentence(database, controller.position);
+  if (entry != nullptr) {
+    controller.builder->entry = entry;
+    const N183SentenceEntry sentence = ReadN183TxSentence(entry);
+    uint32_t& lastSent = controller.lastSent[controller.position];
+    // Encapsulated ("!") sentences are sent only as answers, never on a schedule.
+    if (sentence.startDelimiter == '$' && IsDue(controller.forced, now, lastSent, sentence.transmitInterval)) {
+      lastSent = now;
+      BuildSentence(*controller.builder, entry, emit);
+    }
+  }
+  return Advance(controller.position, count);
+}
+
+bool StepN2kController(N2kController& controller, const DatabaseImageView& database, uint32_t now,
+                       const EmitPgn& emit) {
+  // A PGN asked for by a received AIS message goes out before the schedule.
+  if (SendPendingPgn(*controller.builder, emit)) return false;
+  const uint32_t count = static_cast<uint32_t>(controller.lastSent.size());
+  if (count == 0) return true;
+  if (controller.inProgress == nullptr) {
+    const uint8_t* entry = GetN2KTxPGN(database, controller.position);
+    if (entry != nullptr) {
+      const N2KPGNEntry pgn = ReadN2KTxPGN(entry);
+      uint32_t& lastSent = controller.lastSent[controller.position];
+      if (pgn.transmitInterval != 0 && IsDue(controller.forced, now, lastSent, pgn.transmitInterval)) {
+        controller.inProgress = entry;
+        controller.instancesSent = 0;
+        lastSent = now;
+      }
+    }
+  }
+  if (controller.inProgress != nullptr) {
+    BuildAndEmitPgn(*controller.builder, controller.inProgress, controller.instancesSent, emit);
+    ++controller.instancesSent;
+    if (controller.instancesSent >= ReadN2KTxPGN(controller.inProgress).instances) controller.inProgress = nullptr;
+    // The next instance is sent at the next step, from the same position.
+    if (controller.inProgress != nullptr) return false;
+  }
+  return Advance(controller.position, count);
+}
+
+void RunToCycleEnd(const std::function<bool()>& step, const char* frozenText) {
+  uint32_t unfinished = 0;
+  while (!step()) {
+    if (++unfinished >= kFrozenSteps) throw CInstrumentErr(frozenText);
+  }
+}

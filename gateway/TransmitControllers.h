@@ -1,0 +1,55 @@
+// The gateway's two transmit schedulers: each walks its side's transmit
+// entries of the database and builds those that are due (or all of them when
+// forced), one entry per step, until it has gone round the list once.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+#include "gateway/N183SentenceBuilder.h"
+#include "gateway/N2kMessageBuilder.h"
+
+struct DatabaseImageView;
+
+// A controller that never completed its cycle: the gateway would have hung.
+class CInstrumentErr : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Unfinished steps in a row after which a run gives up.
+constexpr uint32_t kFrozenSteps = 502;
+// Transmit entry i first starts its interval this much later than entry i-1,
+// so that a freshly started gateway does not send everything at once.
+constexpr uint32_t kStaggerMs = 10;
+
+struct N183Controller {
+  std::vector<uint32_t> lastSent;  // one per NMEA 0183 transmit entry
+  uint32_t position = 0;
+  bool forced = false;
+  N183SentenceBuilder* builder = nullptr;
+};
+
+struct N2kController {
+  std::vector<uint32_t> lastSent;  // one per NMEA 2000 transmit entry
+  uint32_t position = 0;
+  const uint8_t* inProgress = nullptr;  // entry whose instances are being sent
+  uint32_t instancesSent = 0;
+  bool forced = false;
+  N2kMessageBuilder* builder = nullptr;
+};
+
+void StartN183Controller(N183Controller& controller, const DatabaseImageView& database, uint32_t now);
+void StartN2kController(N2kController& controller, const DatabaseImageView& database, uint32_t now);
+
+// One step; true when it completed the cycle.
+bool StepN183Controller(N183Controller& controller, const DatabaseImageView& database, uint32_t now,
+                        const EmitSentence& emit);
+bool StepN2kController(N2kController& controller, const DatabaseImageView& database, uint32_t now,
+                       const EmitPgn& emit);
+
+// Steps until a cycle completes; throws CInstrumentErr(frozenText) after
+// kFrozenSteps unfinished steps in a row.
+void RunToCycleEnd(const std::function<bool()>& step, const char* frozenText);

@@ -1,0 +1,113 @@
+#include "gateway/WXN.h"
+
+#include <algorithm>
+
+#include "decode/N2kDecoder.h"
+#include "gateway/GatewayHooks.h"
+#include "gateway/N183ToRepository.h"
+#include "library/DBBuilder.h"
+
+CWXN::CWXN() : builder_(std::make_unique<CDBBuilder>()) {
+  builder_->SelectDatabase("");
+  RebuildEngine(0);
+}
+
+CWXN::~CWXN() = default;
+
+void CWXN::SelectDatabase(const std::string& word, uint32_t now) {
+  try {
+    builder_->SelectDatabase(word);
+  } catch (...) {
+    RebuildEngine(now);
+    throw;
+  }
+  RebuildEngine(now);
+}
+
+void CWXN::RebuildEngine(uint32_t now) {
+  engine_.reset();
+  n183Output_.clear();
+  n2kOutput_.clear();
+  uint32_t size = 0;
+  const uint8_t* image = builder_->GetImage(size);
+  image_.assign(image, image + size);
+  engine_ = std::make_unique<GatewayEngine>();
+  SetGatewayClock(now);
+  InitEngine(*engine_, image_.data(), image_.size(), now);
+}
+
+void CWXN::ConvertN183(const char* text, uint32_t length, uint32_t now) {
+  SetGatewayClock(now);
+  ConvertSentenceToRepository(engine_->n183Receive, text, std::min(length, kOutputSentenceCapacity), now);
+  SelectTimeSource(engine_->timeSource, now);
+}
+
+void CWXN::ConvertN2k(const N2kMessage& message, uint32_t now) {
+  SetGatewayClock(now);
+  ConvertPgnToRepository(engine_->n2kReceive, message);
+  SelectTimeSource(engine_->timeSource, now);
+}
+
+namespace {
+
+// A forced run must not leave the controller forced, even when it froze.
+class ForcedRun {
+ public:
+  ForcedRun(bool& flag, bool forced) : flag_(flag) { flag_ = forced; }
+  ForcedRun(const ForcedRun&) = delete;
+  ForcedRun& operator=(const ForcedRun&) = delete;
+  ~ForcedRun() { flag_ = false; }
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+void CWXN::RunN183Controller(bool forced, uint32_t now) {
+  SetGatewayClock(now);
+  N183Controller& controller = engine_->n183Controller;
+  const EmitSentence emit = [this](const N183OutputSentence& s) { AppendSentence(s); };
+  const ForcedRun run(controller.forced, forced);
+  RunToCycleEnd([&] { return StepN183Controller(controller, engine_->database, now, emit); },
+                "N183Controller frozen");
+}
+
+void CWXN::RunN2kController(bool forced, uint32_t now) {
+  SetGatewayClock(now);
+  N2kController& controller = engine_->n2kController;
+  const EmitPgn emit = [this, now](const N2kMessageBuilder& b) { AppendPgn(b, now); };
+  const ForcedRun run(controller.forced, forced);
+  RunToCycleEnd([&] { return StepN2kController(controller, engine_->database, now, emit); }, "N2KController frozen");
+}
+
+int32_t CWXN::BuildN183Sentence(const uint8_t* entry, uint32_t now) {
+  SetGatewayClock(now);
+  engine_->sentenceBuilder.entry = entry;
+  return BuildSentence(engine_->sentenceBuilder, entry, [this](const N183OutputSentence& s) { AppendSentence(s); });
+}
+
+void CWXN::AppendSentence(const N183OutputSentence& sentence) {
+  N183OutputSentence& copy = n183Output_.emplace_back();
+  copy.time = sentence.time;
+  copy.length = std::min(sentence.length, kOutputSentenceCapacity);
+  std::copy_n(sentence.text, copy.length, copy.text);
+}
+
+void CWXN::AppendPgn(const N2kMessageBuilder& builder, uint32_t now) {
+  n2kOutput_.push_back(OutputMessageOf(builder, now));
+}
+
+N2kOutputMessage OutputMessageOf(const N2kMessageBuilder& builder, uint32_t now) {
+  N2kOutputMessage copy;
+  // The builder leaves its time unset; the message goes out now.
+  copy.time = now;
+  copy.pgn = builder.pgn;
+  copy.priority = builder.priority;
+  copy.source = builder.source;
+  copy.destination = builder.destination;
+  if (builder.length >= kPgnBufferBytes) return copy;
+  copy.length = builder.length;
+  std::copy_n(builder.data.begin(), builder.length, copy.data.begin());
+  return copy;
+}
