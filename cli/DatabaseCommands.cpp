@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/Command.h"
+#include "cli/DatabaseSelectionOption.h"
 #include "decode/OutputTree.h"
 #include "library/DBBuilder.h"
 #include "library/DBImageView.h"
@@ -24,25 +25,13 @@ struct DatabaseOptions {
   bool time = false;
 };
 
-bool SelectionWord(const std::string& name, std::string& word) {
-  if (name == "Std" || name == "AIS") {
-    word = name;
-    return true;
-  }
-  if (name == "Full") {
-    word.clear();
-    return true;
-  }
-  return false;
-}
-
 // Returns an empty text on success, else what was wrong.
 std::string ParseOptions(const CommandArgs& args, bool allowOut, bool allowTime, DatabaseOptions& options) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool hasValue = i + 1 < args.size();
     if (arg == "--select" && hasValue) {
-      if (!SelectionWord(args[++i], options.word)) return "--select takes Std, AIS or Full, not '" + args[i] + "'";
+      if (!ParseDatabaseSelection(args[++i], options.word)) return "--select takes Std, AIS or Full, not '" + args[i] + "'";
     } else if (arg == "--out" && hasValue && allowOut) {
       options.out = args[++i];
     } else if (arg == "--time" && allowTime) {

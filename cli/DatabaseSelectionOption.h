@@ -1,5 +1,5 @@
-// The --select option of the gateway commands: which gateway database the
-// simulated gateway runs on.
+// The --select option of the database, wizard and gateway commands: which
+// gateway database to build.
 #pragma once
 
 #include <string>

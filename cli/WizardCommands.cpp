@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/Command.h"
+#include "cli/DatabaseSelectionOption.h"
 #include "decode/OutputTree.h"
 #include "wizard/DatabaseWizard.h"
 #include "wizard/EnableLists.h"
@@ -20,25 +21,13 @@ struct WizardOptions {
 
 enum WizardOption : unsigned { kSelect = 1, kOut = 2, kName = 4, kTemplate = 8 };
 
-bool SelectionWord(const std::string& name, std::string& word) {
-  if (name == "Std" || name == "AIS") {
-    word = name;
-    return true;
-  }
-  if (name == "Full") {
-    word.clear();
-    return true;
-  }
-  return false;
-}
-
 // Returns an empty text on success, else what was wrong.
 std::string ParseOptions(const CommandArgs& args, unsigned allowed, WizardOptions& options) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool hasValue = i + 1 < args.size();
     if (arg == "--select" && hasValue && (allowed & kSelect)) {
-      if (!SelectionWord(args[++i], options.word)) return "--select takes Std, AIS or Full, not '" + args[i] + "'";
+      if (!ParseDatabaseSelection(args[++i], options.word)) return "--select takes Std, AIS or Full, not '" + args[i] + "'";
     } else if (arg == "--out" && hasValue && (allowed & kOut)) {
       options.out = args[++i];
     } else if (arg == "--name" && hasValue && (allowed & kName)) {
