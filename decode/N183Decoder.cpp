@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "decode/FieldReport.h"
 #include "decode/HoxDecoder.h"
 #include "decode/DecodeMode.h"
 #include "decode/OutputTree.h"
@@ -132,6 +133,7 @@ void DecodeSentenceFields(CTreeNode& root, const SentenceRecord&, const SplitSen
       }
     }
     if (d == nullptr) continue;
+    const bool grouped = r != 0 || (g == 0 && d->groupSize != 0);
     if (g == 0 && d->groupSize != 0) {
       g = d->groupSize;
       q = d->fieldNumber;
@@ -161,6 +163,10 @@ void DecodeSentenceFields(CTreeNode& root, const SentenceRecord&, const SplitSen
       header = false;
     }
     const char* value = split.Field(f);
+    if (FieldSink* sink = ActiveFieldSink()) {
+      sink->SetSection(grouped ? c - 1 : 0);
+      ReportN183Field(*sink, f, *d, value);
+    }
     std::string line = "Field " + std::to_string(f) + ": " + d->name;
     line += value[0] == '\0' ? std::string(" = EMPTY - NO DATA") : " = " + std::string(value);
     root.AddNode().SetTextString(std::move(line));
