@@ -20,7 +20,7 @@ namespace {
 
 constexpr size_t kBlockBytes = 1 << 20;
 
-constexpr const char kUsage[] = "usage: qlx export FILE --format csv|jsonl [--filter EXPR] [--out FILE]";
+constexpr const char kSynopsis[] = "qlx export FILE --format csv|jsonl [--filter EXPR] [--out FILE]";
 
 // Where the export goes. A regular file appears whole or not at all; a
 // device or a pipe named by --out (/dev/null, a FIFO) is written straight,
@@ -105,7 +105,7 @@ int RunExport(const CommandArgs& arguments) {
   std::optional<std::string> formatName, outPath;
   if (!TakeValueOption(args, "--format", formatName) || !TakeValueOption(args, "--out", outPath))
     return kExitBadInput;
-  if (args.size() != 1 || !formatName) return Fail(kUsage);
+  if (args.size() != 1 || !formatName) return Fail(std::string("usage: ") + kSynopsis);
   ExportFormat format;
   if (*formatName == "csv")
     format = ExportFormat::Csv;
@@ -143,7 +143,7 @@ int RunExport(const CommandArgs& arguments) {
 
 const CommandRegistration kExport{{
     "export",
-    kUsage + 7,
+    kSynopsis,
     "decoded field values of every record as CSV or JSON Lines",
     "Decodes every record (with --filter, every matching one: see qlx count\n"
     "--help) and writes its field values.\n"
@@ -162,7 +162,8 @@ const CommandRegistration kExport{{
     "                  it, stdout.\n"
     "\n"
     "Numbers are exact decimals of the logged values, in the unit given;\n"
-    "text is UTF-8. A failed write is reported with exit status 2.",
+    "text is UTF-8. Device messages (KVT-HOX) carry no field values here.\n"
+    "A failed write is reported with exit status 2.",
     &RunExport,
 }};
 
