@@ -300,7 +300,8 @@ void DecodeField(const N2kMessage& message, CTreeNode& node, const FieldDefiniti
     const uint32_t bytes = field.sizeBytes == 255 ? 0 : field.sizeBytes;
     const uint32_t present = at < length ? length - at : 0;
     AppendQuoted(line, message.data + (at < length ? at : 0), bytes < present ? bytes : present);
-    if (sink) ReportN2kText(*sink, field, Chars(message.data + (at < length ? at : 0), bytes < present ? bytes : present));
+    if (sink)
+      ReportN2kText(*sink, field, Chars(message.data + (at < length ? at : 0), bytes < present ? bytes : present));
     p += bytes * 8;
     advanced = true;
   } else if (d.dataType == 1) {
