@@ -4,6 +4,7 @@
 #include <string>
 
 #include "decode/AisDecoder.h"
+#include "decode/FieldReport.h"
 #include "decode/HoxDecoder.h"
 #include "decode/DecodeMode.h"
 #include "decode/NumberFormat.h"
@@ -147,6 +148,7 @@ void DecodeSentenceFields(CTreeNode& root, const SentenceRecord&, const SplitSen
       }
     }
     if (d == nullptr) continue;
+    const bool grouped = r != 0 || (g == 0 && d->groupSize != 0);
     if (g == 0 && d->groupSize != 0) {
       g = d->groupSize;
       q = d->fieldNumber;
@@ -178,6 +180,10 @@ void DecodeSentenceFields(CTreeNode& root, const SentenceRecord&, const SplitSen
       header = false;
     }
     const char* value = split.Field(f);
+    if (FieldSink* sink = ActiveFieldSink()) {
+      sink->SetSection(grouped ? c - 1 : 0);
+      ReportN183Field(*sink, f, *d, value);
+    }
     std::string line = "Field ";
     AppendUnsigned(line, f);
     line += ": ";

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "decode/FieldReport.h"
 #include "decode/HoxDecoder.h"
 #include "decode/N2kFieldExtract.h"
 #include "decode/NumberFormat.h"
@@ -28,6 +29,10 @@ constexpr uint8_t kOwnProprietaryHeader[2] = {0x11, 0x99};
 uint32_t TickMilliseconds() {
   using namespace std::chrono;
   return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+std::string_view Chars(const uint8_t* bytes, uint32_t count) {
+  return {reinterpret_cast<const char*>(bytes), count};
 }
 
 uint32_t FieldBits(const FieldDefinition& f) { return f.sizeBits + 8u * f.sizeBytes; }
@@ -106,18 +111,20 @@ void AppendOtherFormat(std::string& line, const N2kMessage& m, const FieldDefini
   const uint32_t length = static_cast<uint32_t>(m.length);
   const uint32_t at = bitPosition / 8;
   const uint32_t bytes = f.sizeBytes != 0 && f.sizeBytes != 255 ? f.sizeBytes : (FieldBits(f) + 7) / 8;
+  FieldSink* sink = ActiveFieldSink();
   if (at > length || bytes > length - at) {
     line += "Truncated - the field runs past the end of the data";
+    if (sink) ReportN2kStatus(*sink, f, FieldStatus::Error);
     return;
   }
   const uint8_t* p = m.data + at;
-  if (d.dataType == 4 && bytes == 4) {
-    line += FloatText<float>(p);
+  if ((d.dataType == 4 && bytes == 4) || (d.dataType == 5 && bytes == 8)) {
+    const std::string number = bytes == 4 ? FloatText<float>(p) : FloatText<double>(p);
+    line += number;
     AppendUnits(line, d);
-  } else if (d.dataType == 5 && bytes == 8) {
-    line += FloatText<double>(p);
-    AppendUnits(line, d);
+    if (sink) ReportN2kDecimal(*sink, f, d, number);
   } else if (d.dataType == 2) {
+    const size_t textStart = line.size() + 1;
     // UTF-16 little-endian; what Latin-1 cannot show becomes '?'.
     line += '"';
     for (uint32_t i = 0; i + 1 < bytes; i += 2) {
@@ -125,10 +132,13 @@ void AppendOtherFormat(std::string& line, const N2kMessage& m, const FieldDefini
       if (c == 0) break;
       line += c < 0x100 ? static_cast<char>(c) : '?';
     }
+    if (sink) ReportN2kText(*sink, f, std::string_view(line).substr(textStart));
     line += '"';
   } else {
     line += '[';
+    const size_t hexStart = line.size();
     AppendDottedHex(line, p, bytes);
+    if (sink) ReportN2kText(*sink, f, std::string_view(line).substr(hexStart));
     line += ']';
   }
 }
@@ -299,6 +309,7 @@ void DecodeFields(CTreeNode& node, const N2kMessage& message, const PgnDefinitio
       node.AddLine("Decode buffer overrun at field %d", f.fieldNumber);
       return;
     }
+    if (FieldSink* sink = ActiveFieldSink()) sink->SetSection(untilEnd || repeats != 0 ? done + 1 : 0);
     DecodeField(message, node.AddNode(), f, p);
     ++n;
     if (untilEnd) {
@@ -327,14 +338,18 @@ void DecodeField(const N2kMessage& message, CTreeNode& node, const FieldDefiniti
   line += field.name;
   line += " = ";
   bool advanced = false;
+  FieldSink* sink = ActiveFieldSink();
 
   if (field.sizeFromContext != 0) {
     line += "SPECIAL FIELD DECODE REQUIRED";
+    if (sink) ReportN2kStatus(*sink, field, FieldStatus::Error);
     advanced = true;
   } else if (d.dataType == 3) {
     const uint32_t bytes = field.sizeBytes == 255 ? 0 : field.sizeBytes;
     const uint32_t present = at < length ? length - at : 0;
     AppendQuoted(line, message.data + (at < length ? at : 0), bytes < present ? bytes : present);
+    if (sink)
+      ReportN2kText(*sink, field, Chars(message.data + (at < length ? at : 0), bytes < present ? bytes : present));
     p += bytes * 8;
     advanced = true;
   } else if (d.dataType == 1) {
@@ -346,15 +361,21 @@ void DecodeField(const N2kMessage& message, CTreeNode& node, const FieldDefiniti
       const uint32_t wanted = total - 2;
       const uint32_t present = length - (at + 2);
       AppendQuoted(line, message.data + at + 2, wanted < present ? wanted : present);
+      if (sink) ReportN2kText(*sink, field, Chars(message.data + at + 2, wanted < present ? wanted : present));
+    } else if (sink) {
+      ReportN2kText(*sink, field, {});
     }
     p += (total > 0 ? total : 1) * 8;
     advanced = true;
   } else if (field.dictionaryIndex == kReservedFieldEntry || field.dictionaryIndex == kAisSpareEntry ||
              (d.defaultSizeBits == 0 && d.defaultSizeBytes == 0)) {
     line.replace(nameAt, std::string::npos, "Reserved field");
+    if (sink) ReportN2kStatus(*sink, field, FieldStatus::Reserved);
   } else if (field.dictionaryIndex == kBinaryBitFieldEntry) {
     line += '[';
+    const size_t hexStart = line.size();
     if (at < length) AppendDottedHex(line, message.data + at, length - at);
+    if (sink) ReportN2kText(*sink, field, std::string_view(line).substr(hexStart));
     line += ']';
     if (message.pgn >= kProprietaryFastAddressed && message.pgn <= kProprietaryFastAddressed + 255 && at == 2 &&
         length >= 2 && message.data[0] == kOwnProprietaryHeader[0] && message.data[1] == kOwnProprietaryHeader[1])
@@ -368,6 +389,7 @@ void DecodeField(const N2kMessage& message, CTreeNode& node, const FieldDefiniti
       line += "Truncated - the field runs past the end of the data";
     else
       AppendValueText(line, r.value, d, true);
+    if (sink) ReportN2kValue(*sink, field, d, r);
   } else {
     AppendOtherFormat(line, message, field, d, p);
   }
