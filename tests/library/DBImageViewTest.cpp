@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -9,35 +11,21 @@
 #include "library/DBImageView.h"
 #include "library/DBMemImage.h"
 #include "library/N183Lookup.h"
+#include "tests/DBTestImage.h"
 
 namespace {
 
 constexpr uint32_t kIds[kViewSectionCount] = {0x00010500, 0x00010501, 0x00010600, 0x00010601,
                                               0x00010700, 0x00010701, 0x00010800, 0x00010801};
 constexpr uint32_t kSizes[kViewSectionCount] = {20, 12, 24, 12, 16, 12, 16, 12};
+// The shared image writer names its sections; the numbers a gateway reads
+// are stated here on their own.
+static_assert(std::equal(std::begin(kIds), std::end(kIds), std::begin(kTestImageSectionIds)));
 
-using Entry = std::vector<uint8_t>;
-using SectionEntries = std::array<std::vector<Entry>, kViewSectionCount>;
+using Entry = TestImageEntry;
+using SectionEntries = TestImageSections;
 
-// A root holding a name section and the eight list sections, written by the
-// image writer itself.
-std::vector<uint8_t> WriteImage(const SectionEntries& sections) {
-  CDBMemImage image;
-  image.SetAlignment(4);
-  image.OpenSection(0x00010000);
-  image.OpenSection(0x00010200);
-  image.WriteText("Test");
-  image.CloseSection(1);
-  for (size_t s = 0; s < kViewSectionCount; ++s) {
-    image.OpenSection(kIds[s]);
-    for (const Entry& entry : sections[s]) image.WriteBytes(entry.data(), static_cast<uint32_t>(entry.size()));
-    image.CloseSection(static_cast<uint32_t>(sections[s].size()));
-  }
-  image.CloseSection(1);
-  uint32_t size = 0;
-  const uint8_t* bytes = image.GetImage(size);
-  return std::vector<uint8_t>(bytes, bytes + size);
-}
+std::vector<uint8_t> WriteImage(const SectionEntries& sections) { return WriteTestImage(sections); }
 
 Entry SentenceEntry(const char* formatter, uint16_t firstField, uint8_t fieldCount) {
   Entry e(20, 0);

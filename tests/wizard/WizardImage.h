@@ -6,38 +6,16 @@
 #include <cstdint>
 #include <vector>
 
-#include "library/DBImageView.h"
-#include "library/DBMemImage.h"
 #include "library/N183Lookup.h"
 #include "log/ByteOrder.h"
+#include "tests/DBTestImage.h"
 
 namespace wizard_test {
 
-using Entry = std::vector<uint8_t>;
-using SectionEntries = std::array<std::vector<Entry>, kViewSectionCount>;
+using Entry = TestImageEntry;
+using SectionEntries = TestImageSections;
 
-inline constexpr uint32_t kIds[kViewSectionCount] = {kDBSectionN183RxSentences, kDBSectionN183RxFields,
-                                                     kDBSectionN183TxSentences, kDBSectionN183TxFields,
-                                                     kDBSectionN2KRxPGNs,       kDBSectionN2KRxFields,
-                                                     kDBSectionN2KTxPGNs,       kDBSectionN2KTxFields};
-
-inline std::vector<uint8_t> WriteImage(const SectionEntries& sections) {
-  CDBMemImage image;
-  image.SetAlignment(4);
-  image.OpenSection(kDBSectionRoot);
-  image.OpenSection(kDBSectionName);
-  image.WriteText("Test");
-  image.CloseSection(1);
-  for (size_t s = 0; s < kViewSectionCount; ++s) {
-    image.OpenSection(kIds[s]);
-    for (const Entry& entry : sections[s]) image.WriteBytes(entry.data(), static_cast<uint32_t>(entry.size()));
-    image.CloseSection(static_cast<uint32_t>(sections[s].size()));
-  }
-  image.CloseSection(1);
-  uint32_t size = 0;
-  const uint8_t* bytes = image.GetImage(size);
-  return std::vector<uint8_t>(bytes, bytes + size);
-}
+inline std::vector<uint8_t> WriteImage(const SectionEntries& sections) { return WriteTestImage(sections); }
 
 inline Entry Sentence(const char* formatter, uint16_t firstField, uint8_t fieldCount, size_t size,
                       uint8_t trailerField = 0xFF, char trailer = '!') {
