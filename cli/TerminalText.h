@@ -5,8 +5,7 @@
 #include <string>
 #include <string_view>
 
-// Every byte of 0x80 or more as its two-byte UTF-8 form.
-std::string Latin1ToUtf8(std::string_view text);
+#include "decode/Latin1Text.h"
 
 // Control characters (C0, DEL and C1) as "\n", "\r", "\t" or "\xNN", and a
 // backslash as "\\", so that the text stays on one line and can be read back.

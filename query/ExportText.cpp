@@ -2,29 +2,17 @@
 
 #include <cstdint>
 
-namespace {
-
-void AppendUtf8(std::string& out, char c) {
-  const uint8_t b = static_cast<uint8_t>(c);
-  if (b < 0x80) {
-    out += c;
-    return;
-  }
-  out += static_cast<char>(0xC0 | (b >> 6));
-  out += static_cast<char>(0x80 | (b & 0x3F));
-}
-
-}  // namespace
+#include "decode/Latin1Text.h"
 
 void AppendCsvCell(std::string& out, std::string_view latin1) {
   if (latin1.find_first_of(",\"\r\n") == std::string_view::npos) {
-    for (char c : latin1) AppendUtf8(out, c);
+    for (char c : latin1) AppendLatin1AsUtf8(out, c);
     return;
   }
   out += '"';
   for (char c : latin1) {
     if (c == '"') out += '"';
-    AppendUtf8(out, c);
+    AppendLatin1AsUtf8(out, c);
   }
   out += '"';
 }
@@ -42,7 +30,7 @@ void AppendJsonString(std::string& out, std::string_view latin1) {
       out += kHex[b >> 4];
       out += kHex[b & 0xF];
     } else {
-      AppendUtf8(out, c);
+      AppendLatin1AsUtf8(out, c);
     }
   }
   out += '"';
