@@ -13,8 +13,7 @@ constexpr uint32_t kCommonHeader[] = {0, 1, 2};
 // ITU-R M.1371 6-bit ASCII armour: '0'..'W' and '`'..'w'.
 int SixBitsOf(char c) {
   const int ch = static_cast<unsigned char>(c);
-  if (ch >= 48 && ch <= 87) return ch - 48;
-  if (ch >= 96 && ch <= 119) return ch - 56;
+  if ((ch >= 48 && ch <= 87) || (ch >= 96 && ch <= 119)) return ArmourSixBits(static_cast<uint8_t>(ch));
   return -1;
 }
 

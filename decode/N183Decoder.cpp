@@ -201,7 +201,7 @@ int32_t DecodeArmour(const char* text, uint8_t* out, uint32_t maxCharacters, uin
   for (uint32_t i = 0; i < maxCharacters; ++i) {
     const uint8_t ch = static_cast<uint8_t>(text[i]);
     if (ch == '\0') return 0;
-    const uint32_t v = (ch < 96 ? ch - 48u : ch - 56u) & 0x3F;
+    const uint32_t v = ArmourSixBits(ch);
     bits = (bits << 6) | v;
     held += 6;
     if (held >= 8) {

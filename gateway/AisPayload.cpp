@@ -128,7 +128,7 @@ bool AppendArmoured(AisAccumulator& acc, const char* text) {
       return false;
     }
     const uint8_t c = static_cast<uint8_t>(*p);
-    const uint8_t v = static_cast<uint8_t>((c < 96 ? c - 48 : c - 56) & 0x3F);
+    const uint8_t v = ArmourSixBits(c);
     for (int b = 5; b >= 0; --b) {
       const uint32_t bit = acc.bits++;
       const uint8_t mask = static_cast<uint8_t>(0x80 >> (bit % 8));

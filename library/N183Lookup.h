@@ -62,3 +62,7 @@ void CollectSentencesUsingRepository(uint32_t repositoryIndex, std::set<uint32_t
 // One child per index, ascending: "GGA : Global Positioning System Fix Data"
 // when verbose, else "GGA". Indices past the table are skipped.
 void ListLibrarySentences(CTreeNode& node, const std::set<uint32_t>& sentenceIndices, bool verbose);
+
+// The 6-bit value of an AIS armour character: '0'..'W' are 0..39 and
+// '`'..'w' are 40..63; any other character gives what its low bits give.
+constexpr uint8_t ArmourSixBits(uint8_t c) { return static_cast<uint8_t>((c < 96 ? c - 48 : c - 56) & 0x3F); }
