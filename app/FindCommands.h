@@ -8,7 +8,7 @@
 #include <QString>
 #include <cstddef>
 
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 
 class CQLXReaderView;
 class QAction;

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/TreeCtrlBinding.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QTableView>
 
 #include "app/RecordTableModel.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 
 class CQLXReaderDoc;
 class QLabel;

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 
 class CQLXReaderDoc;
 

@@ -3,7 +3,7 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 
 namespace {
 

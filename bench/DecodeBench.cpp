@@ -11,7 +11,7 @@
 
 #include "bench/RecordKind.h"
 #include "log/LogTime.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
 
 namespace {

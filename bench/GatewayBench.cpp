@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "decode/N2kDecoder.h"
-#include "gateway/GatewayHooks.h"
+#include "decode/GatewayHooks.h"
 #include "gateway/N183SentenceBuilder.h"
 #include "gateway/N183ToRepository.h"
 #include "gateway/N2kMessageBuilder.h"
@@ -13,7 +13,7 @@
 #include "gateway/Repository.h"
 #include "library/DBBuilder.h"
 #include "library/DBImageView.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "bench/RecordKind.h"
 #include "log/LogTime.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include "log/Framing.h"
 #include "log/LogTime.h"
 #include "log/MessageType.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 
 namespace {
 

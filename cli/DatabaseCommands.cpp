@@ -8,7 +8,7 @@
 
 #include "cli/Command.h"
 #include "cli/DatabaseSelectionOption.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "library/DBBuilder.h"
 #include "library/DBImageView.h"
 #include "log/AtomicFile.h"

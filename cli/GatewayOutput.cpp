@@ -3,7 +3,7 @@
 #include "decode/DecodeMode.h"
 #include "gateway/WXN.h"
 #include "log/Record.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 
 Bytes KvtBodyOf(const N2kOutputMessage& message) {
   Bytes payload;

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cli/Command.h"
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/N2kLookup.h"
 
 namespace {

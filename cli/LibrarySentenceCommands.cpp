@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/Command.h"
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/N183Lookup.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "cli/LogFile.h"
 #include "cli/TerminalText.h"
 #include "log/LogTime.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 #include "query/FilterRun.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "cli/Command.h"
 #include "cli/DatabaseSelectionOption.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "wizard/DatabaseWizard.h"
 #include "wizard/EnableLists.h"
 

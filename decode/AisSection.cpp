@@ -4,7 +4,7 @@
 #include <string>
 
 #include "decode/AisDecoder.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "library/N183Lookup.h"
 #include "library/N183Tables.h"
 #include "library/N2kLookup.h"

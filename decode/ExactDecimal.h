@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryValue.h"
 
 // Maximum digits a division by the resolution factor adds after the
 // point when the quotient does not end (a factor of 1/36): enough that the

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryValue.h"
 
 enum class FieldStatus : uint8_t { Valid, NotAvailable, OutOfRange, Reserved, Error };
 

@@ -10,7 +10,7 @@
 #include "decode/ErrorCodes.h"
 #include "decode/NumberFormat.h"
 #include "log/ByteOrder.h"
-#include "decode/SafeFormat.h"
+#include "base/SafeFormat.h"
 
 namespace {
 

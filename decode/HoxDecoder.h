@@ -12,8 +12,8 @@
 
 #include "decode/DecodeMode.h"
 #include "decode/HoxLibrary.h"
-#include "decode/OutputTree.h"
-#include "gateway/RepositoryValue.h"
+#include "base/OutputTree.h"
+#include "base/RepositoryValue.h"
 #include "log/Deserialise.h"
 
 constexpr uint32_t kHoxMaxData = 222;

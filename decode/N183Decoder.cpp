@@ -8,10 +8,10 @@
 #include "decode/HoxDecoder.h"
 #include "decode/DecodeMode.h"
 #include "decode/NumberFormat.h"
-#include "decode/OutputTree.h"
-#include "gateway/GatewayHooks.h"
+#include "base/OutputTree.h"
+#include "decode/GatewayHooks.h"
 #include "library/N183Lookup.h"
-#include "log/ByteBuffer.h"
+#include "base/ByteBuffer.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryValue.h"
 
 struct DataDictionaryEntry;
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "decode/SafeFormat.h"
+#include "base/SafeFormat.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryValue.h"
 
 // The fixed integer formats of the decoders' lines, without printf: v in
 // decimal or upper-case hex, padded on the left with `fill` to at least

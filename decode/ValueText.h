@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryValue.h"
 #include "library/N2kTables.h"
 
 // A value whose status is neither Valid nor Used shows only its status word.

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "decode/N2kDecoder.h"
-#include "gateway/GatewayHooks.h"
+#include "decode/GatewayHooks.h"
 #include "gateway/N183SentenceBuilder.h"
 #include "gateway/N183ToRepository.h"
 #include "gateway/N2kMessageBuilder.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "decode/N2kDecoder.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // A frame body never exceeds 236 bytes; the run's length limit keeps to it.

@@ -2,7 +2,7 @@
 // every record at every level, as scrolling and selecting in the list would.
 #include <cstdint>
 
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -6,7 +6,7 @@
 
 #include "decode/N183Decoder.h"
 #include "decode/DecodeMode.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<uint8_t> bytes(data, data + size);

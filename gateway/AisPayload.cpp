@@ -2,7 +2,7 @@
 
 #include "gateway/ClockAge.h"
 #include "gateway/DatatypeFormat.h"
-#include "gateway/GatewayHooks.h"
+#include "decode/GatewayHooks.h"
 #include "gateway/N183FieldParse.h"
 #include "gateway/Repository.h"
 #include "gateway/TimeSource.h"

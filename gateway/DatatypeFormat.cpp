@@ -1,6 +1,6 @@
 #include "gateway/DatatypeFormat.h"
 
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/N2kLookup.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryValue.h"
 
 constexpr int32_t kN183Malformed = -890;
 constexpr int32_t kN183NoText = -893;

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "gateway/DatatypeFormat.h"
-#include "gateway/GatewayHooks.h"
+#include "decode/GatewayHooks.h"
 #include "gateway/N183FieldParse.h"
 #include "gateway/N183LetterTables.h"
 #include "gateway/Repository.h"

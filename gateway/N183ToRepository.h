@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "gateway/N183ReceiveContext.h"
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryValue.h"
 
 struct N183FieldEntry;
 

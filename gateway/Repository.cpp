@@ -6,7 +6,7 @@
 
 #include "gateway/ClockAge.h"
 #include "gateway/DatatypeFormat.h"
-#include "gateway/GatewayHooks.h"
+#include "decode/GatewayHooks.h"
 #include "library/DBImageView.h"
 #include "log/ByteOrder.h"
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "gateway/RepositoryCatalogue.h"
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryCatalogue.h"
+#include "base/RepositoryValue.h"
 
 struct DatabaseImageView;
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryValue.h"
 
 struct TimeSourceSelection {
   RepositoryValue date{0, 0, VS_NoDataYet, 1};  // days since 1970

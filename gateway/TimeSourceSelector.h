@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 #include "gateway/TimeSource.h"
 
 struct Repository;

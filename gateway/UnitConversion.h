@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryValue.h"
 
 struct N183ConversionFactor;
 struct UT183Conversion;

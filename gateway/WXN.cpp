@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "decode/N2kDecoder.h"
-#include "gateway/GatewayHooks.h"
+#include "decode/GatewayHooks.h"
 #include "gateway/N183ToRepository.h"
 #include "library/DBBuilder.h"
 

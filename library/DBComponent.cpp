@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 
 namespace {
 

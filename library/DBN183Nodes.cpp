@@ -1,7 +1,7 @@
 #include "library/DBN183Nodes.h"
 
-#include "decode/OutputTree.h"
-#include "gateway/RepositoryCatalogue.h"
+#include "base/OutputTree.h"
+#include "base/RepositoryCatalogue.h"
 #include "log/ByteOrder.h"
 #include "library/DBMemImage.h"
 #include "library/N183Lookup.h"

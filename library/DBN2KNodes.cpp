@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "decode/OutputTree.h"
-#include "gateway/RepositoryCatalogue.h"
+#include "base/OutputTree.h"
+#include "base/RepositoryCatalogue.h"
 #include "log/ByteOrder.h"
 #include "library/DBMemImage.h"
 #include "library/N2kLookup.h"

@@ -1,7 +1,7 @@
 // ITU-R M.1371 payload fields: one definition per distinct field (width,
 // scaling, range), the per-message field lists in payload order, and the
 // value ranges with their not-available markers.
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/N183Tables.h"
 
 constexpr AISFieldDefinition kAISFieldDefinitions[kAISFieldDefinitionCount] = {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 
 const CN183Lib kN183Lib;
 

@@ -3,7 +3,7 @@
 // field after the address and skip fields that need no row of their own: unit
 // letters, hemispheres and most status fields are read through the value
 // they qualify (unit field, validity field, or the span of the value's type).
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/N183Tables.h"
 
 constexpr SentenceFieldDefinition kSentenceFieldDefinitions[kSentenceFieldCount] = {

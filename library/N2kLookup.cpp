@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 
 namespace {
 

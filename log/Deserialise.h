@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "log/ByteBuffer.h"
+#include "base/ByteBuffer.h"
 
 // Results of Feed.
 enum FeedResult : int32_t {

@@ -1,6 +1,6 @@
 #include "log/LogTime.h"
 
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "decode/FieldSink.h"
 #include "log/Record.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 
 enum class ExportFormat { Csv, JsonLines };
 

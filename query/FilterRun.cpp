@@ -6,7 +6,7 @@
 #include <condition_variable>
 #include <thread>
 
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 #include "log/RecordList.h"
 
 namespace {

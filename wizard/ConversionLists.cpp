@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "library/N183Lookup.h"
 #include "library/N2kLookup.h"
 #include "wizard/Coverage.h"

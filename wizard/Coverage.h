@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/DBImageView.h"
 
 using DatatypeSet = std::bitset<kRepositoryDatatypeCount>;

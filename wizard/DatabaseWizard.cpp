@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "wizard/ConversionLists.h"
 #include "wizard/DatabaseSource.h"
 #include "wizard/EnableLists.h"

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "library/N2kLookup.h"
 #include "wizard/ReportFile.h"
 

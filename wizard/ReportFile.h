@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "decode/SafeFormat.h"
+#include "base/SafeFormat.h"
 #include "log/AtomicFile.h"
 
 class ReportFile {

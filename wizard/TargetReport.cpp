@@ -1,6 +1,6 @@
 #include "wizard/TargetReport.h"
 
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "wizard/ConversionLists.h"
 #include "wizard/FileHeader.h"
 #include "wizard/ReportFile.h"

@@ -9,7 +9,7 @@
 
 #include "app/MainFrame.h"
 #include "app/QLXReaderApp.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 
 void UseTemporarySettings() {
   static QTemporaryDir settingsDir;

@@ -16,7 +16,7 @@
 #include "app/LibraryDlg.h"
 #include "app/MainFrame.h"
 #include "app/QLXReaderApp.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "wizard/ConversionLists.h"
 
 namespace {

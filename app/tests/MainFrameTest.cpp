@@ -24,7 +24,7 @@
 #include "app/QLXReaderApp.h"
 #include "app/QLXReaderView.h"
 #include "log/LogTime.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "app/QLXReaderApp.h"
 #include "app/QLXReaderView.h"
 #include "app/TreeCtrlBinding.h"
-#include "decode/OutputTree.h"
-#include "log/RecordDecoder.h"
+#include "base/OutputTree.h"
+#include "decode/RecordDecoder.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "../QlxProgram.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
 #include "query/RecordFacts.h"
 

@@ -16,7 +16,7 @@
 #include "library/N183Lookup.h"
 #include "library/N183Tables.h"
 #include "log/LogTime.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "decode/AisDecoder.h"
 #include "decode/DecodeMode.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "log/LogTime.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
 #include "log/synth/SyntheticLog.h"
 

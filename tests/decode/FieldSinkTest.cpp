@@ -8,7 +8,7 @@
 #include "decode/FieldSink.h"
 #include "decode/N183Decoder.h"
 #include "decode/N2kDecoder.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "log/Framing.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "decode/N183Decoder.h"
 #include "decode/DecodeMode.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 
 namespace {
 

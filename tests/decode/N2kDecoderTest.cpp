@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "decode/N2kDecoder.h"
-#include "decode/OutputTree.h"
-#include "gateway/GatewayHooks.h"
+#include "base/OutputTree.h"
+#include "decode/GatewayHooks.h"
 #include "library/N2kLookup.h"
 #include "log/Framing.h"
 

@@ -14,8 +14,8 @@
 
 #include "decode/N2kDecoder.h"
 #include "decode/NumberFormat.h"
-#include "decode/OutputTree.h"
-#include "decode/SafeFormat.h"
+#include "base/OutputTree.h"
+#include "base/SafeFormat.h"
 #include "library/N2kLookup.h"
 
 namespace {

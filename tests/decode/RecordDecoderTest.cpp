@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "log/Framing.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
 
 namespace {

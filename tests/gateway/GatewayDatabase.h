@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "gateway/GatewayHooks.h"
+#include "decode/GatewayHooks.h"
 #include "gateway/Repository.h"
 #include "library/DBBuilder.h"
 #include "library/DBImageView.h"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryValue.h"
 
 namespace {
 

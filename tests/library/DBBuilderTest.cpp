@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/DBBuilder.h"
 #include "library/DBImageView.h"
 #include "library/DBN183Nodes.h"

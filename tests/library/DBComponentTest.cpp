@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "library/DBComponent.h"
 #include "library/DBMemImage.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "library/DBBuilder.h"
 #include "log/ByteOrder.h"
 #include "library/DBImageView.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/N183Lookup.h"
 #include "library/N183Tables.h"
 

@@ -3,8 +3,8 @@
 #include <set>
 #include <string>
 
-#include "decode/OutputTree.h"
-#include "gateway/RepositoryCatalogue.h"
+#include "base/OutputTree.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/N183Lookup.h"
 
 namespace {

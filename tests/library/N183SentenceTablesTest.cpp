@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/N183Lookup.h"
 #include "library/N183Tables.h"
 

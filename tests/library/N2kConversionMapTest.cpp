@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/N2kLookup.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/N2kTables.h"
 
 namespace {

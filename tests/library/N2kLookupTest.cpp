@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "library/N2kLibrary.h"
 #include "library/N2kLookup.h"
 

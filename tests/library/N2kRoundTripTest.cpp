@@ -15,7 +15,7 @@
 
 #include "decode/DecodeMode.h"
 #include "decode/N2kDecoder.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "library/N2kLookup.h"
 #include "tests/library/N2kPublicReference.h"
 

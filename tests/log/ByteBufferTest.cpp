@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "log/ByteBuffer.h"
+#include "base/ByteBuffer.h"
 
 namespace {
 

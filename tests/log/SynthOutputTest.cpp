@@ -12,7 +12,7 @@
 #include <string>
 
 #include "decode/HoxDecoder.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "log/synth/HoxMessages.h"
 #include "tests/QlxProgram.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
 #include "log/synth/SyntheticLog.h"
 #include "query/FilterRun.h"

@@ -5,7 +5,7 @@
 
 #include "log/Framing.h"
 #include "log/LogTime.h"
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
 #include "query/Filter.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "decode/OutputTree.h"
-#include "gateway/RepositoryCatalogue.h"
+#include "base/OutputTree.h"
+#include "base/RepositoryCatalogue.h"
 #include "library/DBBuilder.h"
 #include "library/N2kLookup.h"
 #include "tests/wizard/CsvReader.h"

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "decode/OutputTree.h"
-#include "gateway/RepositoryCatalogue.h"
+#include "base/OutputTree.h"
+#include "base/RepositoryCatalogue.h"
 #include "tests/wizard/WizardImage.h"
 #include "wizard/DatabaseSource.h"
 #include "wizard/DatabaseWizard.h"

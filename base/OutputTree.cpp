@@ -1,10 +1,10 @@
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
-#include "log/ByteBuffer.h"
+#include "base/ByteBuffer.h"
 
 namespace {
 

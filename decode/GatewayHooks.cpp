@@ -1,4 +1,4 @@
-#include "gateway/GatewayHooks.h"
+#include "decode/GatewayHooks.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryValue.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "decode/SafeFormat.h"
+#include "base/SafeFormat.h"
 
 struct ByteBuffer;
 

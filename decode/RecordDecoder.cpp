@@ -1,4 +1,4 @@
-#include "log/RecordDecoder.h"
+#include "decode/RecordDecoder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -7,7 +7,7 @@
 #include "decode/HoxDecoder.h"
 #include "decode/N183Decoder.h"
 #include "decode/N2kDecoder.h"
-#include "gateway/GatewayHooks.h"
+#include "decode/GatewayHooks.h"
 #include "log/ByteOrder.h"
 #include "log/Deserialise.h"
 #include "log/LogTime.h"

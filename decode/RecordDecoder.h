@@ -9,7 +9,7 @@
 #include <string>
 
 #include "decode/DecodeMode.h"
-#include "decode/OutputTree.h"
+#include "base/OutputTree.h"
 #include "log/Record.h"
 
 class CWXN;

@@ -1,4 +1,4 @@
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 
 #include <gtest/gtest.h>
 

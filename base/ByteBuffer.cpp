@@ -1,4 +1,4 @@
-#include "log/ByteBuffer.h"
+#include "base/ByteBuffer.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "decode/OutputTree.h"
-#include "log/ByteBuffer.h"
+#include "base/OutputTree.h"
+#include "base/ByteBuffer.h"
 
 namespace {
 

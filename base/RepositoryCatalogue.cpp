@@ -1,4 +1,4 @@
-#include "gateway/RepositoryCatalogue.h"
+#include "base/RepositoryCatalogue.h"
 
 // dictionary index, count datatype, instances, slot size, offset, flags,
 // index, name, count datatype name, description, comment, total size

@@ -1,4 +1,4 @@
-#include "decode/SafeFormat.h"
+#include "base/SafeFormat.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "gateway/RepositoryValue.h"
+#include "base/RepositoryValue.h"
 
 #include <array>
 #include <cstdlib>
