@@ -114,10 +114,12 @@ class LongRecordViewTest : public QObject {
       QCOMPARE(item->text(0), Text(node->Text()));
       QCOMPARE(item->childCount(), static_cast<int>(node->Children().size()) + 1);
       QVERIFY(!item->isExpanded());
+      // Until the view has laid the rows out the user sees nothing, so the
+      // layout counts.
       timer.start();
       item->setExpanded(true);
-      expansion = std::min(expansion, timer.nsecsElapsed());
       QCoreApplication::processEvents();
+      expansion = std::min(expansion, timer.nsecsElapsed());
     }
     qInfo("%zu rows made in %.2f ms", node->Rows()->LineCount(), static_cast<double>(expansion) / 1e6);
     QVERIFY(expansion < kSelectionBudgetNs);
