@@ -4,10 +4,12 @@
 
 #include "decode/N2kDecoder.h"
 #include "decode/GatewayHooks.h"
+#include "gateway/ConversionDisplay.h"
 #include "gateway/N183ToRepository.h"
 #include "library/DBBuilder.h"
 
 CWXN::CWXN() : builder_(std::make_unique<CDBBuilder>()) {
+  InstallConversionDisplays();
   builder_->SelectDatabase("");
   RebuildEngine(0);
 }
@@ -44,7 +46,11 @@ void CWXN::ConvertN183(const char* text, uint32_t length, uint32_t now) {
 
 void CWXN::ConvertN2k(const N2kMessage& message, uint32_t now) {
   SetGatewayClock(now);
-  ConvertPgnToRepository(engine_->n2kReceive, message);
+  // The sender is heard now: a 0x93 frame's own stamp counts on the
+  // logger's clock, not on the gateway's.
+  N2kMessage received = message;
+  received.time = now;
+  ConvertPgnToRepository(engine_->n2kReceive, received);
   SelectTimeSource(engine_->timeSource, now);
 }
 
