@@ -9,6 +9,7 @@
 #include "cli/DatabaseSelectionOption.h"
 #include "cli/GatewayOutput.h"
 #include "cli/LogFile.h"
+#include "cli/ProgressLine.h"
 #include "cli/TerminalText.h"
 #include "decode/DecodeMode.h"
 #include "gateway/RecordReceive.h"
@@ -136,7 +137,9 @@ int RunConvert(const CommandArgs& args) {
     uint32_t clock = StartClock(log);
     gateway.SelectDatabase(database, clock);
     bool versionWritten = false;
+    ProgressLine progress("convert", log.parser.Count(), log.image.Length());
     for (size_t i = 0; i < log.parser.Count(); ++i) {
+      progress.Update(i);
       const Record record = log.parser.At(i);
       if (!versionWritten && record.group == MG_QLX && !record.data.empty() && record.data[0] == kVersionTag) {
         sink.Version(record);
@@ -173,6 +176,8 @@ const CommandRegistration kRegistration{{
     "Without --out, prints one line per transmitted message: time of day,\n"
     "type and summary, as qlx list shows them. With --out, writes them as a\n"
     "QLX log (time tags, KVT frames, sentences) that qlx and the reader open.\n"
+    "For a log over 50 MB, a line on stderr shows how far it has come, when\n"
+    "stderr is a terminal.\n"
     "\n"
     "  --select DB   Std, AIS or Full\n"
     "  --out FILE    the log to write (replaced only when complete)",
