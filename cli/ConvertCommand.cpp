@@ -37,7 +37,7 @@ class ConvertSink {
 
   void Pgn(uint64_t time, const N2kOutputMessage& message) {
     if (file_ == nullptr) {
-      Line(time, MT_N2K, SummaryOf(message));
+      Line(time, MT_N2K, SummaryOf(message, context_));
       return;
     }
     TimeTag(time);
@@ -71,13 +71,21 @@ class ConvertSink {
 
  private:
   void Line(uint64_t time, uint32_t type, const std::string& summary) {
-    std::string line = FormatLogTime(time);
-    line += '\t';
-    line += MessageTypeName(type);
-    line += '\t';
-    line += Latin1ToUtf8(EscapeControls(summary));
-    line += '\n';
-    bytes_.insert(bytes_.end(), line.begin(), line.end());
+    // Everything a record sets off is sent at its time.
+    if (!haveLineTime_ || time != lineTime_) {
+      lineTimeText_ = FormatLogTime(time);
+      lineTime_ = time;
+      haveLineTime_ = true;
+    }
+    line_ = lineTimeText_;
+    line_ += '\t';
+    line_ += MessageTypeName(type);
+    line_ += '\t';
+    escaped_.clear();
+    AppendEscapedControls(escaped_, summary);
+    for (const char c : escaped_) AppendLatin1AsUtf8(line_, c);
+    line_ += '\n';
+    bytes_.insert(bytes_.end(), line_.begin(), line_.end());
   }
 
   void TimeTag(uint64_t time) {
@@ -92,6 +100,11 @@ class ConvertSink {
   DecodeContext context_;
   uint64_t lastTime_ = 0;
   bool haveTime_ = false;
+  std::string line_;  // kept, with its capacity, from line to line
+  std::string escaped_;
+  std::string lineTimeText_;
+  uint64_t lineTime_ = 0;
+  bool haveLineTime_ = false;
 };
 
 uint32_t StartClock(const OpenedLog& log) {
