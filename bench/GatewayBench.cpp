@@ -92,8 +92,9 @@ void MeasureGateway(const RecordParser& parser) {
   };
   const auto convertPgn = [&gateway](const Record& r) {
     N2kMessage m;
-    if (ParseKvtN2k(r.data.data(), static_cast<uint32_t>(r.data.size()), m) != 0) return false;
-    m.time = static_cast<uint32_t>(r.time / kFileTimePerMs);
+    const uint32_t time = static_cast<uint32_t>(r.time / kFileTimePerMs);
+    if (ParseKvtN2k(r.data.data(), static_cast<uint32_t>(r.data.size()), m, time) != 0) return false;
+    m.time = time;
     SetGatewayClock(m.time);
     ConvertPgnToRepository(gateway.rx2k, m);
     return gateway.rx2k.matched != nullptr;

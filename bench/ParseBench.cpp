@@ -15,6 +15,7 @@
 #include <string>
 
 #include "bench/BenchTable.h"
+#include "bench/ConvertBench.h"
 #include "bench/DecodeBench.h"
 #include "bench/FilterBench.h"
 #include "bench/GatewayBench.h"
@@ -86,6 +87,22 @@ uint64_t CountFramingBytes(const uint8_t* data, size_t length) {
 }
 
 std::string RateCell(Timing t, double mb) { return Cell("%.1f MB/s cpu, %.1f wall", mb / t.cpu, mb / t.wall); }
+
+// qlx convert and qlx list of the same log, each as a program of its own.
+void MeasureCommands(const std::filesystem::path& qlx, const std::filesystem::path& folder, uint64_t bytes,
+                     BenchTable& table) {
+  const std::filesystem::path path = LogPath(folder, bytes);
+  LogFileImage image;
+  if (image.Load(path.c_str()) != 0) {
+    std::fprintf(stderr, "%s: cannot load\n", path.c_str());
+    std::exit(1);
+  }
+  RecordParser parser;
+  parser.Reset();
+  parser.Parse(image.Data(), image.Length());
+  std::printf("log %s: %.1f MB, %zu records\n", path.c_str(), image.Length() / kMB, parser.Count());
+  MeasureConvert(qlx, path, parser.Count(), table);
+}
 
 void MeasureParse(const std::filesystem::path& folder, uint64_t bytes, BenchTable& table, bool gateway) {
   const std::filesystem::path path = LogPath(folder, bytes);
@@ -171,6 +188,7 @@ void MeasureOpen(const std::filesystem::path& folder, BenchTable& table) {
 int Usage() {
   std::fprintf(stderr,
                "usage: qlx_bench [--bytes N] [--open500] [--cache DIR] [--gateway]\n"
+               "       qlx_bench --convert [--bytes N] [--cache DIR]\n"
                "       qlx_bench --filter [--bytes N] | --hostile | --instructions LOG\n");
   return 2;
 }
@@ -183,6 +201,7 @@ int main(int argc, char** argv) {
   std::filesystem::path cache;
   bool gateway = false;
   bool filter = false;
+  bool convert = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--bytes") == 0 && i + 1 < argc) {
       char* end = nullptr;
@@ -196,6 +215,8 @@ int main(int argc, char** argv) {
       return CountInstructions(argv[i + 1]);
     } else if (std::strcmp(argv[i], "--gateway") == 0) {
       gateway = true;
+    } else if (std::strcmp(argv[i], "--convert") == 0) {
+      convert = true;
     } else if (std::strcmp(argv[i], "--filter") == 0) {
       filter = true;
     } else if (std::strcmp(argv[i], "--hostile") == 0) {
@@ -227,9 +248,14 @@ int main(int argc, char** argv) {
     }
   }
   BenchTable table;
-  // Opening first, while this process is still small.
-  if (open500) MeasureOpen(folder, table);
-  MeasureParse(folder, bytes, table, gateway);
+  if (convert) {
+    // The qlx program is built beside the benchmark.
+    MeasureCommands(std::filesystem::path(argv[0]).parent_path() / "qlx", folder, bytes, table);
+  } else {
+    // Opening first, while this process is still small.
+    if (open500) MeasureOpen(folder, table);
+    MeasureParse(folder, bytes, table, gateway);
+  }
   table.Print();
   if (cache.empty()) {
     std::error_code ec;

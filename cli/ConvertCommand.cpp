@@ -9,9 +9,10 @@
 #include "cli/DatabaseSelectionOption.h"
 #include "cli/GatewayOutput.h"
 #include "cli/LogFile.h"
+#include "cli/ProgressLine.h"
 #include "cli/TerminalText.h"
 #include "decode/DecodeMode.h"
-#include "decode/N2kDecoder.h"
+#include "gateway/RecordReceive.h"
 #include "gateway/WXN.h"
 #include "log/AtomicFile.h"
 #include "log/Framing.h"
@@ -36,7 +37,7 @@ class ConvertSink {
 
   void Pgn(uint64_t time, const N2kOutputMessage& message) {
     if (file_ == nullptr) {
-      Line(time, MT_N2K, SummaryOf(message));
+      Line(time, MT_N2K, SummaryOf(message, context_));
       return;
     }
     TimeTag(time);
@@ -70,13 +71,21 @@ class ConvertSink {
 
  private:
   void Line(uint64_t time, uint32_t type, const std::string& summary) {
-    std::string line = FormatLogTime(time);
-    line += '\t';
-    line += MessageTypeName(type);
-    line += '\t';
-    line += Latin1ToUtf8(EscapeControls(summary));
-    line += '\n';
-    bytes_.insert(bytes_.end(), line.begin(), line.end());
+    // Everything a record sets off is sent at its time.
+    if (!haveLineTime_ || time != lineTime_) {
+      lineTimeText_ = FormatLogTime(time);
+      lineTime_ = time;
+      haveLineTime_ = true;
+    }
+    line_ = lineTimeText_;
+    line_ += '\t';
+    line_ += MessageTypeName(type);
+    line_ += '\t';
+    escaped_.clear();
+    AppendEscapedControls(escaped_, summary);
+    for (const char c : escaped_) AppendLatin1AsUtf8(line_, c);
+    line_ += '\n';
+    bytes_.insert(bytes_.end(), line_.begin(), line_.end());
   }
 
   void TimeTag(uint64_t time) {
@@ -91,33 +100,19 @@ class ConvertSink {
   DecodeContext context_;
   uint64_t lastTime_ = 0;
   bool haveTime_ = false;
+  std::string line_;  // kept, with its capacity, from line to line
+  std::string escaped_;
+  std::string lineTimeText_;
+  uint64_t lineTime_ = 0;
+  bool haveLineTime_ = false;
 };
-
-// The gateway clock of a record: its log time in milliseconds, in 32 bits
-// as the gateway counts (the clock measures ages modulo its wrap).
-uint32_t ClockOf(const Record& record) {
-  return static_cast<uint32_t>(record.time / kFileTimeTicksPerMillisecond);
-}
 
 uint32_t StartClock(const OpenedLog& log) {
   for (size_t i = 0; i < log.parser.Count(); ++i) {
     const Record record = log.parser.At(i);
-    if (record.time != 0) return ClockOf(record);
+    if (record.time != 0) return GatewayClockOf(record);
   }
   return 0;
-}
-
-void Receive(CWXN& gateway, const Record& record, uint32_t clock) {
-  if (record.type == MT_N183) {
-    gateway.ConvertN183(reinterpret_cast<const char*>(record.data.data()), static_cast<uint32_t>(record.data.size()),
-                        clock);
-  } else if (record.type == MT_N2K) {
-    N2kMessage message;
-    if (ParseKvtN2k(record.data.data(), static_cast<uint32_t>(record.data.size()), message) != 0) return;
-    // The frame's own stamp is the logger's, or the host's tick count.
-    message.time = clock;
-    gateway.ConvertN2k(message, clock);
-  }
 }
 
 int RunConvert(const CommandArgs& args) {
@@ -155,15 +150,17 @@ int RunConvert(const CommandArgs& args) {
     uint32_t clock = StartClock(log);
     gateway.SelectDatabase(database, clock);
     bool versionWritten = false;
+    ProgressLine progress("convert", log.parser.Count(), log.image.Length());
     for (size_t i = 0; i < log.parser.Count(); ++i) {
+      progress.Update(i);
       const Record record = log.parser.At(i);
       if (!versionWritten && record.group == MG_QLX && !record.data.empty() && record.data[0] == kVersionTag) {
         sink.Version(record);
         versionWritten = true;
       }
       // Records before the first time tag carry no time: the clock stands.
-      if (record.time != 0) clock = ClockOf(record);
-      Receive(gateway, record, clock);
+      if (record.time != 0) clock = GatewayClockOf(record);
+      ReceiveRecord(gateway, record, clock);
       gateway.RunN2kController(false, clock);
       gateway.RunN183Controller(false, clock);
       for (const N2kOutputMessage& message : gateway.N2kOutput()) sink.Pgn(record.time, message);
@@ -192,6 +189,8 @@ const CommandRegistration kRegistration{{
     "Without --out, prints one line per transmitted message: time of day,\n"
     "type and summary, as qlx list shows them. With --out, writes them as a\n"
     "QLX log (time tags, KVT frames, sentences) that qlx and the reader open.\n"
+    "For a log over 50 MB, a line on stderr shows how far it has come, when\n"
+    "stderr is a terminal.\n"
     "\n"
     "  --select DB   Std, AIS or Full\n"
     "  --out FILE    the log to write (replaced only when complete)",

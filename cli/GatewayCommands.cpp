@@ -138,7 +138,8 @@ int RunGatewayN183(const CommandArgs& args) {
   } catch (const CInstrumentErr& e) {
     return Fail(command + ": " + e.what());
   }
-  for (const N2kOutputMessage& message : gateway.N2kOutput()) Print(Terminal(SummaryOf(message)));
+  DecodeContext context;
+  for (const N2kOutputMessage& message : gateway.N2kOutput()) Print(Terminal(SummaryOf(message, context)));
   if (options->repo) PrintRepository(gateway.Engine().n183Repository);
   return 0;
 }

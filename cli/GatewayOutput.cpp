@@ -17,13 +17,12 @@ Bytes KvtBodyOf(const N2kOutputMessage& message) {
   return MakeKvtBody(0x93, payload);
 }
 
-std::string SummaryOf(const N2kOutputMessage& message) {
+const std::string& SummaryOf(const N2kOutputMessage& message, DecodeContext& context) {
   const Bytes body = KvtBodyOf(message);
   Record record;
   record.type = MT_N2K;
   record.group = MG_KVT;
   record.data = body;
-  DecodeContext context;
   DecodeRecord(DM_Summary, context, record, nullptr);
   return context.text;
 }

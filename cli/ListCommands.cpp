@@ -2,14 +2,18 @@
 // the application shows them, for scripts, tests and reviewers.
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "cli/Command.h"
+#include "cli/DatabaseSelectionOption.h"
 #include "cli/FilterOption.h"
 #include "cli/LogFile.h"
 #include "cli/TerminalText.h"
 #include "log/LogTime.h"
 #include "decode/RecordDecoder.h"
+#include "gateway/RecordReceive.h"
+#include "gateway/WXN.h"
 #include "query/FilterRun.h"
 
 namespace {
@@ -68,10 +72,37 @@ int RunList(const CommandArgs& arguments) {
   return 0;
 }
 
+// Takes "--gateway" and "--select DB" out of the arguments.
+bool TakeGatewayOptions(CommandArgs& args, bool& gateway, std::string& database) {
+  CommandArgs rest;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--gateway") {
+      gateway = true;
+    } else if (args[i] == "--select") {
+      if (i + 1 >= args.size()) {
+        Fail("show: --select needs a value");
+        return false;
+      }
+      if (!ParseDatabaseSelection(args[++i], database)) {
+        Fail("show: --select takes Std, AIS or Full, not '" + args[i] + "'");
+        return false;
+      }
+      gateway = true;
+    } else {
+      rest.push_back(args[i]);
+    }
+  }
+  args = std::move(rest);
+  return true;
+}
+
 int RunShow(const CommandArgs& arguments) {
   CommandArgs args = arguments;
   const bool latin1 = TakeLatin1Option(args);
-  if (args.size() != 2) return Fail("usage: qlx show [--latin1] FILE LINE");
+  bool gatewayLevel = false;
+  std::string database;
+  if (!TakeGatewayOptions(args, gatewayLevel, database)) return kExitBadInput;
+  if (args.size() != 2) return Fail("usage: qlx show [--latin1] [--gateway [--select Std|AIS|Full]] FILE LINE");
   const size_t row = ParseRow(args[1]);
   if (row == 0) return Fail("show: LINE must be a record number from 1, as qlx list numbers them");
   OpenedLog log;
@@ -82,7 +113,12 @@ int RunShow(const CommandArgs& arguments) {
   const auto earlier = [&log, row](uint32_t back) {
     return back < row ? log.parser.At(row - 1 - back).data : std::span<const uint8_t>();
   };
-  const std::string text = SelectionText(log.parser.At(row - 1), earlier);
+  std::unique_ptr<CWXN> gateway;
+  if (gatewayLevel) {
+    gateway = std::make_unique<CWXN>();
+    ReceiveLeadIn(*gateway, log.parser.Records(), row - 1, database);
+  }
+  const std::string text = SelectionText(log.parser.At(row - 1), earlier, gateway.get());
   Write(latin1 ? text : Latin1ToUtf8(text));
   return 0;
 }
@@ -106,13 +142,21 @@ const CommandRegistration kList{{
 
 const CommandRegistration kShow{{
     "show",
-    "qlx show [--latin1] FILE LINE",
+    "qlx show [--latin1] [--gateway [--select Std|AIS|Full]] FILE LINE",
     "the raw bytes, summary and full decode of one record",
     "Writes the text that selecting row LINE (from 1) puts on the clipboard:\n"
     "the raw KVT data, the basic message and the full decode, with CR LF line\n"
     "ends. A long record is cut short, and the text says how many bytes it\n"
     "leaves out.\n"
     "\n"
+    "With --gateway, the full decode is the gateway view of the record: a\n"
+    "fresh gateway first receives the records of the 10 s of log time before\n"
+    "it (at most 100000), then converts it and shows what it stored and what\n"
+    "it would send now.\n"
+    "\n"
+    "  --gateway  decode at the gateway level\n"
+    "  --select DB  the gateway's database: Std, AIS or Full (default; implies\n"
+    "             --gateway)\n"
     "  --latin1   write exactly the clipboard's 8-bit bytes, instead of UTF-8\n"
     "             (the degree sign is then the single byte 0xB0)",
     &RunShow,

@@ -5,8 +5,20 @@
 std::string EscapeControls(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (const char c : text) {
+  AppendEscapedControls(out, text);
+  return out;
+}
+
+void AppendEscapedControls(std::string& out, std::string_view text) {
+  // Runs of plain characters are copied whole: most texts have no control
+  // character at all.
+  size_t plain = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     const auto b = static_cast<unsigned char>(c);
+    if (c != '\\' && b >= 0x20 && (b < 0x7F || b >= 0xA0)) continue;
+    out.append(text.substr(plain, i - plain));
+    plain = i + 1;
     if (c == '\n') {
       out += "\\n";
     } else if (c == '\r') {
@@ -15,15 +27,13 @@ std::string EscapeControls(std::string_view text) {
       out += "\\t";
     } else if (c == '\\') {
       out += "\\\\";
-    } else if (b < 0x20 || (b >= 0x7F && b < 0xA0)) {
+    } else {
       char hex[5];
       std::snprintf(hex, sizeof hex, "\\x%02X", b);
       out += hex;
-    } else {
-      out += c;
     }
   }
-  return out;
+  out.append(text.substr(plain));
 }
 
 namespace {

@@ -10,6 +10,7 @@
 // Control characters (C0, DEL and C1) as "\n", "\r", "\t" or "\xNN", and a
 // backslash as "\\", so that the text stays on one line and can be read back.
 std::string EscapeControls(std::string_view text);
+void AppendEscapedControls(std::string& out, std::string_view text);
 
 // Splits lines longer than `width` at blanks; a continued line is indented
 // to where the text of its first line begins after the option or name it

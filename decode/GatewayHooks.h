@@ -1,8 +1,8 @@
 // The process-wide state the decoders share with the gateway model: the
 // gateway clock that ages repository values, and the two display callbacks
 // through which a record decoded at the gateway level is converted. The
-// slots stay empty until a gateway installs itself; every decoder behaves
-// sensibly when they are.
+// slots stay empty until a gateway installs itself; a decoder handed no
+// gateway, or finding the slots empty, decodes as if there were none.
 #pragma once
 
 #include <cstdint>

@@ -94,7 +94,7 @@ void DecodeN183Sentence(const SentenceRecord& record, CTreeNode& root, int mode,
       return;
     }
     const ShowN183ConversionFn show = DisplaySlots().showN183Conversion;
-    if (show != nullptr) {
+    if (show != nullptr && gateway != nullptr) {
       const SentenceRecord copy = record;
       if (show(root, copy, gateway)) root.SetTextString(record.text);
       return;

@@ -1,7 +1,6 @@
 #include "decode/N2kDecoder.h"
 
 #include <charconv>
-#include <chrono>
 #include <cstring>
 #include <string>
 
@@ -25,11 +24,6 @@ constexpr uint32_t kBinaryBitFieldEntry = 141;
 constexpr uint32_t kProprietaryFastAddressed = 126720;
 // Manufacturer code 273 in industry group 4: the logger maker's own messages.
 constexpr uint8_t kOwnProprietaryHeader[2] = {0x11, 0x99};
-
-uint32_t TickMilliseconds() {
-  using namespace std::chrono;
-  return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
 
 std::string_view Chars(const uint8_t* bytes, uint32_t count) {
   return {reinterpret_cast<const char*>(bytes), count};
@@ -145,7 +139,7 @@ void AppendOtherFormat(std::string& line, const N2kMessage& m, const FieldDefini
 
 }  // namespace
 
-int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message) {
+int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message, uint32_t receivedTime) {
   if (count < 2) return kKvtWrongLength;
   const uint8_t command = body[0];
   uint32_t dataAt;
@@ -176,7 +170,7 @@ int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message) {
   message.destination = body[6];
   // The short form carries no source address.
   message.source = command == 0x94 ? 255 : body[7];
-  message.time = command == 0x93 ? LoadU32(body + 8) : TickMilliseconds();
+  message.time = command == 0x93 ? LoadU32(body + 8) : receivedTime;
   message.length = static_cast<int32_t>(n);
   message.capacity = N2kMessage::kCapacity;
   message.data = body + dataAt;
@@ -184,9 +178,9 @@ int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message) {
 }
 
 int32_t DecodeKvtN2k(const uint8_t* body, uint32_t count, CTreeNode& root, int mode, CWXN* gateway,
-                     bool gatewayFlag) {
+                     uint32_t receivedTime) {
   N2kMessage message;
-  const int32_t code = ParseKvtN2k(body, count, message);
+  const int32_t code = ParseKvtN2k(body, count, message, receivedTime);
   if (code != 0) {
     const unsigned id = count > 0 ? body[0] : 0;
     const unsigned length = count > 1 ? body[1] : 0;
@@ -199,7 +193,6 @@ int32_t DecodeKvtN2k(const uint8_t* body, uint32_t count, CTreeNode& root, int m
     root.AddNode().SetByteVector("KVT-N2K Data", std::span<const uint8_t>(body, count));
     return code;
   }
-  if (gatewayFlag) SetGatewayClock(message.time);
   DecodeN2kMessage(message, mode, root, gateway);
   return 0;
 }
@@ -211,7 +204,7 @@ void DecodeN2kMessage(const N2kMessage& message, int mode, CTreeNode& root, CWXN
     return;
   }
   const ShowN2kConversionFn show = DisplaySlots().showN2kConversion;
-  if (mode == DM_Gateway && show != nullptr) {
+  if (mode == DM_Gateway && show != nullptr && gateway != nullptr) {
     DecodePgn(message, root, DM_Gateway);
     if (show(root, message, gateway)) return;
     root.SetText("No Translation was done");

@@ -26,9 +26,13 @@ struct N2kMessage {
 
 
 // 0, -1097 (wrong length) or -1099 (not an NMEA 2000 layout). The message's
-// data points into the body.
-int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message);
-int32_t DecodeKvtN2k(const uint8_t* body, uint32_t count, CTreeNode& root, int mode, CWXN* gateway, bool gatewayFlag);
+// data points into the body. Only the 0x93 frame carries the logger's time
+// stamp; the others take receivedTime (milliseconds), which the caller
+// takes from the record, so that a message never depends on when it is read.
+int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message, uint32_t receivedTime);
+// In gateway mode the caller has set the gateway clock already.
+int32_t DecodeKvtN2k(const uint8_t* body, uint32_t count, CTreeNode& root, int mode, CWXN* gateway,
+                     uint32_t receivedTime);
 void DecodeN2kMessage(const N2kMessage& message, int mode, CTreeNode& root, CWXN* gateway);
 void DecodePgn(const N2kMessage& message, CTreeNode& node, int mode);
 void AddPgnHeader(const PgnDefinition* definition, const N2kMessage& message, CTreeNode& node);

@@ -59,9 +59,11 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
   const int depth = level == DM_Summary ? -2 : 9;
   if (record.data.empty()) return;
 
-  if (level == DM_Gateway && record.type != MT_KVT) {
-    const uint32_t ms = static_cast<uint32_t>(record.time / kFileTimeTicksPerMillisecond);
-    context.previousTime = record.time != 0 ? ms : context.previousTime + 1000;
+  // The gateway lives on the log's clock: a record's age of values is the
+  // same whenever, and in whatever order, records are looked at.
+  const uint32_t recordMs = static_cast<uint32_t>(record.time / kFileTimeTicksPerMillisecond);
+  if (level == DM_Gateway) {
+    context.previousTime = record.time != 0 ? recordMs : context.previousTime + 1000;
     SetGatewayClock(context.previousTime);
   }
 
@@ -81,7 +83,8 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
         const std::vector<uint8_t> copy(record.data.begin(), record.data.end());
         DecodeHoxBytes(context.tree, copy.data(), count, level);
       } else if (record.type == MT_N2K) {
-        DecodeKvtN2k(record.data.data(), count, context.tree, level, gateway, level == DM_Gateway);
+        DecodeKvtN2k(record.data.data(), count, context.tree, level, gateway,
+                     level == DM_Gateway ? context.previousTime : recordMs);
       } else {
         context.tree.SetByteVector("Raw Unrecognised KVT Data ", record.data);
       }
@@ -99,7 +102,7 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
   RenderText(context.tree, context.text, depth, 2, 0);
 }
 
-std::string SelectionText(const Record& record, const EarlierRecordData& earlier) {
+std::string SelectionText(const Record& record, const EarlierRecordData& earlier, CWXN* gateway) {
   DecodeContext context;
   context.earlier = earlier;
   std::string text = "Raw KVT Data:\r\n";
@@ -110,7 +113,10 @@ std::string SelectionText(const Record& record, const EarlierRecordData& earlier
   DecodeRecord(DM_Summary, context, record, nullptr);
   text += context.text;
   text += "\r\n\r\nFull decoded Message\r\n";
-  DecodeRecord(DM_Full, context, record, nullptr);
+  if (gateway != nullptr)
+    DecodeRecord(DM_Gateway, context, record, gateway);
+  else
+    DecodeRecord(DM_Full, context, record, nullptr);
   text += context.text;
   text += "\r\n";
   return text;

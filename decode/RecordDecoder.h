@@ -31,5 +31,6 @@ struct DecodeContext {
 void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN* gateway);
 
 // The text a selected record puts on the clipboard: the raw bytes, the
-// summary and the full decode.
-std::string SelectionText(const Record& record, const EarlierRecordData& earlier = {});
+// summary and the full decode; with a gateway, the decode is at the gateway
+// level, which converts the record into the gateway's repositories.
+std::string SelectionText(const Record& record, const EarlierRecordData& earlier = {}, CWXN* gateway = nullptr);

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<uint8_t> body(data, data + size);
   for (int mode : {DM_Summary, DM_Full, DM_Gateway}) {
     CTreeNodeMFC root;
-    DecodeKvtN2k(body.data(), static_cast<uint32_t>(body.size()), root, mode, nullptr, mode == DM_Gateway);
+    DecodeKvtN2k(body.data(), static_cast<uint32_t>(body.size()), root, mode, nullptr, 0);
     std::string text;
     RenderText(root, text, 9, 2, 0);
   }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "gateway/SplitSentence.h"
+#include "gateway/ReceivedSentence.h"
 
 struct DatabaseImageView;
 struct Repository;
@@ -37,7 +37,7 @@ struct N183ReceiveContext {
   uint32_t* pendingPgn = nullptr;                   // where a decoded AIS message asks for its PGN
   const TimeSourceSelection* timeSource = nullptr;  // absent: arrival dates read Time Out
   const uint8_t* matched = nullptr;                 // receive entry of the last sentence
-  SplitSentence sentence;
+  ReceivedSentence sentence;
   SentenceGroupSlot groups[2];
   uint32_t nextGroupSlot = 0;
   int32_t groupCounter = 0;

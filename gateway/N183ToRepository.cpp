@@ -27,7 +27,7 @@ struct GroupState {
   int64_t number = 1;
 };
 
-int64_t HeaderField(const SplitSentence& s, uint32_t k) {
+int64_t HeaderField(const ReceivedSentence& s, uint32_t k) {
   int64_t v = 0;
   ValueStatus status;
   if (ParseInteger(FieldText(s, k), 2, v, status) != 0 || status != VS_Valid) return kHeaderFieldFailed;
@@ -251,7 +251,7 @@ const uint8_t* MatchEntry(const N183ReceiveContext& ctx) {
 }  // namespace
 
 int32_t ConvertN183Field(N183ReceiveContext& ctx, const N183FieldEntry& field, uint32_t slot, RepositoryValue& v) {
-  const SplitSentence& s = ctx.sentence;
+  const ReceivedSentence& s = ctx.sentence;
   v = RepositoryValue{0, 0, VS_NotAvailable, 1};
   const char* text = FieldText(s, field.fieldNumber);
   if (!text) return 0;

@@ -4,10 +4,12 @@
 
 #include "decode/N2kDecoder.h"
 #include "decode/GatewayHooks.h"
+#include "gateway/ConversionDisplay.h"
 #include "gateway/N183ToRepository.h"
 #include "library/DBBuilder.h"
 
 CWXN::CWXN() : builder_(std::make_unique<CDBBuilder>()) {
+  InstallConversionDisplays();
   builder_->SelectDatabase("");
   RebuildEngine(0);
 }
@@ -34,6 +36,13 @@ void CWXN::RebuildEngine(uint32_t now) {
   engine_ = std::make_unique<GatewayEngine>();
   SetGatewayClock(now);
   InitEngine(*engine_, image_.data(), image_.size(), now);
+  n183QuietAt_.reset();
+  n2kQuietAt_.reset();
+  n183AlwaysDue_ = false;
+  for (uint32_t i = 0; i < CountN183TxSentences(engine_->database); ++i) {
+    const N183SentenceEntry entry = ReadN183TxSentence(GetN183TxSentence(engine_->database, i));
+    if (entry.startDelimiter == '$' && entry.transmitInterval == 0) n183AlwaysDue_ = true;
+  }
 }
 
 void CWXN::ConvertN183(const char* text, uint32_t length, uint32_t now) {
@@ -44,7 +53,11 @@ void CWXN::ConvertN183(const char* text, uint32_t length, uint32_t now) {
 
 void CWXN::ConvertN2k(const N2kMessage& message, uint32_t now) {
   SetGatewayClock(now);
-  ConvertPgnToRepository(engine_->n2kReceive, message);
+  // The sender is heard now: a 0x93 frame's own stamp counts on the
+  // logger's clock, not on the gateway's.
+  N2kMessage received = message;
+  received.time = now;
+  ConvertPgnToRepository(engine_->n2kReceive, received);
   SelectTimeSource(engine_->timeSource, now);
 }
 
@@ -65,20 +78,27 @@ class ForcedRun {
 }  // namespace
 
 void CWXN::RunN183Controller(bool forced, uint32_t now) {
+  if (!forced && !n183AlwaysDue_ && n183QuietAt_ == now) return;
+  n183QuietAt_.reset();
   SetGatewayClock(now);
   N183Controller& controller = engine_->n183Controller;
   const EmitSentence emit = [this](const N183OutputSentence& s) { AppendSentence(s); };
   const ForcedRun run(controller.forced, forced);
   RunToCycleEnd([&] { return StepN183Controller(controller, engine_->database, now, emit); },
                 "N183Controller frozen");
+  if (!forced) n183QuietAt_ = now;
 }
 
 void CWXN::RunN2kController(bool forced, uint32_t now) {
+  // A PGN asked for by a received AIS message is sent at any instant.
+  if (!forced && n2kQuietAt_ == now && engine_->messageBuilder.pendingPgn == 0) return;
+  n2kQuietAt_.reset();
   SetGatewayClock(now);
   N2kController& controller = engine_->n2kController;
   const EmitPgn emit = [this, now](const N2kMessageBuilder& b) { AppendPgn(b, now); };
   const ForcedRun run(controller.forced, forced);
   RunToCycleEnd([&] { return StepN2kController(controller, engine_->database, now, emit); }, "N2KController frozen");
+  if (!forced) n2kQuietAt_ = now;
 }
 
 int32_t CWXN::BuildN183Sentence(const uint8_t* entry, uint32_t now) {

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,8 @@ class CWXN {
   void ConvertN2k(const N2kMessage& message, uint32_t now);
 
   // One full cycle; throws CInstrumentErr when the controller never ends it.
+  // An unforced cycle at the instant of the previous unforced one is not
+  // run: whatever was due then was sent then, so nothing can be due.
   void RunN183Controller(bool forced, uint32_t now);
   void RunN2kController(bool forced, uint32_t now);
   // Builds one NMEA 0183 transmit entry now, whether due or not.
@@ -65,6 +68,11 @@ class CWXN {
   void AppendSentence(const N183OutputSentence& sentence);
   void AppendPgn(const N2kMessageBuilder& builder, uint32_t now);
 
+  // Instant of the last completed unforced cycle; none after a rebuild.
+  std::optional<uint32_t> n183QuietAt_;
+  std::optional<uint32_t> n2kQuietAt_;
+  // A "$" entry with no interval is due at every step, at any instant.
+  bool n183AlwaysDue_ = false;
   std::vector<uint8_t> image_;
   std::unique_ptr<GatewayEngine> engine_;
   std::vector<N183OutputSentence> n183Output_;

@@ -67,7 +67,8 @@ bool IsOfKind(const Record& record, RecordKind kind) {
 bool ReadN2kHeader(const Record& record, N2kHeader& header) {
   if (record.type != MT_N2K) return false;
   N2kMessage message;
-  if (ParseKvtN2k(record.data.data(), static_cast<uint32_t>(record.data.size()), message) != 0) return false;
+  // Only the header is read: the message time does not matter.
+  if (ParseKvtN2k(record.data.data(), static_cast<uint32_t>(record.data.size()), message, 0) != 0) return false;
   header.pgn = message.pgn;
   header.priority = message.priority;
   header.source = message.source;

@@ -1,10 +1,10 @@
 #include "wizard/ConversionLists.h"
 
 #include <cstdio>
-#include <set>
 #include <vector>
 
 #include "base/OutputTree.h"
+#include "gateway/N183ToPgnList.h"
 #include "library/N183Lookup.h"
 #include "library/N2kLookup.h"
 #include "wizard/Coverage.h"
@@ -15,17 +15,6 @@ namespace {
 const char* PgnDescription(uint32_t pgn) {
   const PgnDefinition* definition = FindPGN(pgn);
   return definition ? definition->description : "";
-}
-
-// The two MWV rows share a formatter; the receive entry's modifier picks one.
-const SentenceDefinition* LibrarySentence(const N183SentenceEntry& entry) {
-  const SentenceDefinition* first = nullptr;
-  for (uint32_t index = 0; const SentenceDefinition* row = GetSentenceByIndex(index); ++index) {
-    if (FormatterKeyOf(FormatterOf(*row)) != entry.formatterKey) continue;
-    if (!first) first = row;
-    if (row->modifierField == entry.modifierField && row->modifierValue == entry.modifierValue) return row;
-  }
-  return first;
 }
 
 std::string FormatterText(uint32_t formatterKey) {
@@ -108,25 +97,6 @@ void ListN2kToN183(const DatabaseImageView& view, CTreeNode& node) {
   }
 }
 
-void ListN183ToPgns(const DatabaseImageView& view, CTreeNode& node) {
-  const uint32_t count = CountN183RxSentences(view);
-  node.SetText("N183 Target Formatter List to N2K PGN List [%u]", count);
-  node.SetExpand(true);
-  for (uint32_t position = 0; position < count; ++position) {
-    const uint8_t* rx = GetN183RxSentence(view, position);
-    std::set<uint32_t> pgnIndices;
-    for (const FieldCoverage& field : N183RxFields(view, rx)) CollectPGNsUsingRepository(field.datatype, pgnIndices);
-    if (pgnIndices.empty()) continue;
-    const N183SentenceEntry entry = ReadN183RxSentence(rx);
-    const SentenceDefinition* sentence = LibrarySentence(entry);
-    CTreeNode& child = node.AddNode();
-    child.SetText("%s : %s", FormatterText(entry.formatterKey).c_str(), sentence ? sentence->name : "");
-    CTreeNode& pgns = child.AddNode();
-    ListLibraryPGNs(pgns, pgnIndices, true);
-    pgns.SetExpand(true);
-  }
-}
-
 std::string CsvN2kToN183(const DatabaseImageView& view) {
   std::string csv = "Database NMEA 2000 Rx PGN to NMEA 0183 Tx Formatter List\r\n";
   csv += "Received PGN,Description,Definite,Partial";
@@ -149,7 +119,7 @@ std::string CsvN183ToN2k(const DatabaseImageView& view) {
   for (uint32_t position = 0; position < count; ++position) {
     const uint8_t* rx = GetN183RxSentence(view, position);
     const N183SentenceEntry entry = ReadN183RxSentence(rx);
-    const SentenceDefinition* sentence = LibrarySentence(entry);
+    const SentenceDefinition* sentence = LibrarySentenceOf(entry);
     const CoverageLists lists = CoverN183Rx(view, rx);
     AppendRow(csv, FormatterText(entry.formatterKey), sentence ? sentence->description : "",
               N2KTxLabels(view, lists.definite), N2KTxLabels(view, lists.partial));

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "gateway/N183ToPgnList.h"
 #include "library/DBImageView.h"
 
 class CTreeNode;
@@ -11,9 +12,6 @@ class CTreeNode;
 // "NMEA 2000 Rx PGN to NMEA 0183 Tx List": per receive PGN the transmit
 // sentences it feeds fully, then a "Partial [n]" child for the rest.
 void ListN2kToN183(const DatabaseImageView& view, CTreeNode& node);
-// "N183 Target Formatter List to N2K PGN List [n]": per receive sentence the
-// library PGNs that carry any of its datatypes.
-void ListN183ToPgns(const DatabaseImageView& view, CTreeNode& node);
 
 // The two tables, each a title line, a column line and one row per receive
 // entry, every row after a CR LF; the text does not end with a line break.

@@ -52,11 +52,11 @@ std::string Rendered(const CTreeNode& root) {
 std::vector<Kept> N2kFields(uint32_t pgn, const std::vector<uint8_t>& data) {
   const Bytes body = Frame93(pgn, data);
   CTreeNodeMFC plain, watched;
-  DecodeKvtN2k(body.data(), static_cast<uint32_t>(body.size()), plain, DM_Full, nullptr, false);
+  DecodeKvtN2k(body.data(), static_cast<uint32_t>(body.size()), plain, DM_Full, nullptr, 0);
   KeepingSink sink;
   {
     const FieldSinkScope scope(sink);
-    DecodeKvtN2k(body.data(), static_cast<uint32_t>(body.size()), watched, DM_Full, nullptr, false);
+    DecodeKvtN2k(body.data(), static_cast<uint32_t>(body.size()), watched, DM_Full, nullptr, 0);
   }
   EXPECT_EQ(Rendered(plain), Rendered(watched));
   return sink.fields;

@@ -24,7 +24,7 @@ Bytes Frame93(uint32_t pgn, const std::vector<uint8_t>& data, uint8_t priority =
 
 std::vector<std::string> Lines(const Bytes& body, int mode = DM_Full) {
   CTreeNodeMFC root;
-  DecodeKvtN2k(body.data(), static_cast<uint32_t>(body.size()), root, mode, nullptr, false);
+  DecodeKvtN2k(body.data(), static_cast<uint32_t>(body.size()), root, mode, nullptr, 0);
   std::vector<std::string> lines{root.Text()};
   for (const CTreeNode& c : root.Children()) lines.push_back(c.Text());
   return lines;
@@ -144,14 +144,14 @@ TEST(N2kDecoder, BadFramesShowTheirBytes) {
   Bytes body = Frame93(127250, {1, 2, 3});
   body[1] = 99;  // payload length no longer data count + 11
   CTreeNodeMFC root;
-  EXPECT_EQ(DecodeKvtN2k(body.data(), static_cast<uint32_t>(body.size()), root, DM_Full, nullptr, false), -1097);
+  EXPECT_EQ(DecodeKvtN2k(body.data(), static_cast<uint32_t>(body.size()), root, DM_Full, nullptr, 0), -1097);
   EXPECT_EQ(root.Text(), "KVT-N2K Wrong Length. ID: 0x93, Length: 99");
   ASSERT_EQ(root.Children().size(), 1u);
   EXPECT_EQ(root.Children()[0].Children().size(), body.size());
 
   const Bytes unknown = MakeKvtBody(0x90, Bytes{1, 2, 3});
   CTreeNodeMFC u;
-  EXPECT_EQ(DecodeKvtN2k(unknown.data(), static_cast<uint32_t>(unknown.size()), u, DM_Summary, nullptr, false), -1099);
+  EXPECT_EQ(DecodeKvtN2k(unknown.data(), static_cast<uint32_t>(unknown.size()), u, DM_Summary, nullptr, 0), -1099);
   EXPECT_EQ(u.Text(), "KVT-N2K Unknown Command. ID: 0x90, Length: 3");
 
   // A data count that agrees with the payload length but not with the bytes
@@ -159,7 +159,7 @@ TEST(N2kDecoder, BadFramesShowTheirBytes) {
   Bytes cut = Frame93(127250, {1, 2, 3, 4, 5, 6, 7, 8});
   cut.resize(cut.size() - 4);
   CTreeNodeMFC c;
-  EXPECT_EQ(DecodeKvtN2k(cut.data(), static_cast<uint32_t>(cut.size()), c, DM_Full, nullptr, false), -1097);
+  EXPECT_EQ(DecodeKvtN2k(cut.data(), static_cast<uint32_t>(cut.size()), c, DM_Full, nullptr, 0), -1097);
 }
 
 TEST(N2kDecoder, SummaryCapsTheHexDump) {
@@ -178,14 +178,16 @@ TEST(N2kDecoder, Frames92And94) {
   Bytes p92 = {6, 0x12, 0xF1, 0x01, 0xFF, 0x07, 2, 0xAA, 0xBB};
   const Bytes b92 = MakeKvtBody(0x92, p92);
   N2kMessage m;
-  ASSERT_EQ(ParseKvtN2k(b92.data(), static_cast<uint32_t>(b92.size()), m), 0);
+  ASSERT_EQ(ParseKvtN2k(b92.data(), static_cast<uint32_t>(b92.size()), m, 4321), 0);
+  EXPECT_EQ(m.time, 4321u) << "a frame without a stamp takes the time it was received";
   EXPECT_EQ(m.pgn, 127250u);
   EXPECT_EQ(m.priority, 6);
   EXPECT_EQ(m.source, 7);
   EXPECT_EQ(m.length, 2);
   Bytes p94 = {2, 0x12, 0xF1, 0x01, 0xFF, 1, 0xCC};
   const Bytes b94 = MakeKvtBody(0x94, p94);
-  ASSERT_EQ(ParseKvtN2k(b94.data(), static_cast<uint32_t>(b94.size()), m), 0);
+  ASSERT_EQ(ParseKvtN2k(b94.data(), static_cast<uint32_t>(b94.size()), m, 0xFFFFFFFF), 0);
+  EXPECT_EQ(m.time, 0xFFFFFFFFu);
   EXPECT_EQ(m.source, 255);
   EXPECT_EQ(m.data[0], 0xCC);
 }

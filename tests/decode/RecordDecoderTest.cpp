@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "log/Framing.h"
+#include "decode/GatewayHooks.h"
 #include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
 
@@ -86,8 +87,10 @@ TEST(RecordDecoder, GatewayLevelSetsTheClock) {
   DecodeRecord(DM_Gateway, c, r, nullptr);
   EXPECT_EQ(c.previousTime, 124456u);
   r.type = MT_KVT;
+  r.time = 5000 * 10000ULL;
   DecodeRecord(DM_Gateway, c, r, nullptr);
-  EXPECT_EQ(c.previousTime, 124456u) << "other KVT frames do not move the clock";
+  EXPECT_EQ(c.previousTime, 5000u) << "every record sets the clock, and it may step back";
+  EXPECT_EQ(GatewayClock(), 5000u);
 }
 
 // A run of unrecognised bytes can be as long as the file: every text made of

@@ -103,6 +103,32 @@ TEST(GatewayEngine, UnforcedRunsSendOnlyWhatIsDue) {
   EXPECT_TRUE(Contains(Pgns(gateway), 129025));
 }
 
+// Unforced cycles at an unchanged instant are skipped; what can still be
+// sent at that instant must not be lost by it.
+TEST(GatewayEngine, RepeatedInstantSendsOnlyWhatArrivedSince) {
+  CWXN gateway;
+  ReceiveSentence(gateway, kGll, 5000);
+  gateway.RunN2kController(false, 5000);
+  gateway.RunN183Controller(false, 5000);
+  ASSERT_TRUE(Contains(Pgns(gateway), 129025));
+  gateway.N2kOutput().clear();
+  gateway.N183Output().clear();
+
+  gateway.RunN2kController(false, 5000);
+  gateway.RunN183Controller(false, 5000);
+  EXPECT_TRUE(gateway.N2kOutput().empty());
+  EXPECT_TRUE(gateway.N183Output().empty());
+
+  // An AIS report asks for its PGN at once.
+  ReceiveSentence(gateway, "!AIVDM,1,1,,A,13Hm317v@ewbwavLVSw0O@H00srD,0*1E", 5000);
+  gateway.RunN2kController(false, 5000);
+  EXPECT_EQ(Pgns(gateway), std::vector<uint32_t>{129038});
+
+  gateway.N2kOutput().clear();
+  gateway.RunN2kController(true, 5000);
+  EXPECT_TRUE(Contains(Pgns(gateway), 129025)) << "a forced run is never skipped";
+}
+
 TEST(GatewayEngine, ClockSteppingBackNeitherSendsNorAgesNegatively) {
   CWXN gateway;
   ReceiveSentence(gateway, kGll, 60000);

@@ -1,9 +1,9 @@
-#include "gateway/SplitSentence.h"
+#include "gateway/ReceivedSentence.h"
 
 #include <cstring>
 
-void Split(SplitSentence& s, const char* text, uint32_t length, uint32_t time) {
-  s = SplitSentence{};
+void Split(ReceivedSentence& s, const char* text, uint32_t length, uint32_t time) {
+  s = ReceivedSentence{};
   if (!text) length = 0;
   if (length > kSplitTextCapacity) length = kSplitTextCapacity;
   if (length > 0) std::memcpy(s.text, text, length);
@@ -25,14 +25,14 @@ void Split(SplitSentence& s, const char* text, uint32_t length, uint32_t time) {
   }
 }
 
-const char* FieldText(const SplitSentence& s, uint32_t k) {
+const char* FieldText(const ReceivedSentence& s, uint32_t k) {
   const uint32_t n = k + s.fieldShift;
   if (n >= s.fieldCount) return nullptr;
   const char* field = s.text + s.fieldStart[n];
   return *field ? field : nullptr;
 }
 
-const char* Formatter(const SplitSentence& s) {
+const char* Formatter(const ReceivedSentence& s) {
   if (s.formatterStart + 3 > s.length) return nullptr;
   return s.text + s.formatterStart;
 }

@@ -7,7 +7,7 @@
 constexpr uint32_t kSplitTextCapacity = 299;
 constexpr uint32_t kSplitMaxFields = 26;
 
-struct SplitSentence {
+struct ReceivedSentence {
   char text[kSplitTextCapacity + 1] = {};
   uint32_t length = 0;
   uint32_t time = 0;
@@ -19,8 +19,8 @@ struct SplitSentence {
 };
 
 // Copies at most 299 characters of text and splits them.
-void Split(SplitSentence& s, const char* text, uint32_t length, uint32_t time);
+void Split(ReceivedSentence& s, const char* text, uint32_t length, uint32_t time);
 // Field k (+ shift): null when the sentence has no such field or it is empty.
-const char* FieldText(const SplitSentence& s, uint32_t k);
+const char* FieldText(const ReceivedSentence& s, uint32_t k);
 // The three formatter characters, or null when the sentence is too short.
-const char* Formatter(const SplitSentence& s);
+const char* Formatter(const ReceivedSentence& s);

@@ -1,0 +1,47 @@
+#include "gateway/RecordReceive.h"
+
+#include "decode/N2kDecoder.h"
+#include "gateway/WXN.h"
+#include "log/LogTime.h"
+#include "log/MessageType.h"
+#include "log/RecordList.h"
+
+uint32_t GatewayClockOf(const Record& record) {
+  return static_cast<uint32_t>(record.time / kFileTimeTicksPerMillisecond);
+}
+
+void ReceiveRecord(CWXN& gateway, const Record& record, uint32_t clock) {
+  if (record.type == MT_N183) {
+    gateway.ConvertN183(reinterpret_cast<const char*>(record.data.data()), static_cast<uint32_t>(record.data.size()),
+                        clock);
+  } else if (record.type == MT_N2K) {
+    N2kMessage message;
+    if (ParseKvtN2k(record.data.data(), static_cast<uint32_t>(record.data.size()), message, clock) != 0) return;
+    gateway.ConvertN2k(message, clock);
+  }
+}
+
+size_t LeadInStart(const RecordList& records, size_t row) {
+  const uint64_t end = records.At(row).time;
+  const uint64_t begin = end > kLeadInTicks ? end - kLeadInTicks : 0;
+  size_t start = row;
+  // Log time only goes forward; the first record outside the window ends it.
+  while (start > 0 && row - start < kLeadInRecords) {
+    const uint64_t time = records.At(start - 1).time;
+    if (time < begin || time > end) break;
+    --start;
+  }
+  return start;
+}
+
+void ReceiveLeadIn(CWXN& gateway, const RecordList& records, size_t row, const std::string& database) {
+  const size_t start = LeadInStart(records, row);
+  uint32_t clock = GatewayClockOf(records.At(start));
+  gateway.SelectDatabase(database, clock);
+  for (size_t i = start; i < row; ++i) {
+    const Record record = records.At(i);
+    // Records before the first time tag carry no time: the clock stands.
+    if (record.time != 0) clock = GatewayClockOf(record);
+    ReceiveRecord(gateway, record, clock);
+  }
+}
