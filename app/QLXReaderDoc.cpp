@@ -3,8 +3,49 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+#include <exception>
 
 #include "app/LogLoadJob.h"
+#include "decode/N2kDecoder.h"
+#include "decode/RecordDecoder.h"
+#include "gateway/Repository.h"
+#include "gateway/WXN.h"
+#include "log/LogTime.h"
+#include "log/MessageType.h"
+
+namespace {
+
+// The gateway clock of a record: its log time in milliseconds, in 32 bits
+// as the gateway counts.
+uint32_t ClockOf(const Record& record) {
+  return static_cast<uint32_t>(record.time / kFileTimeTicksPerMillisecond);
+}
+
+// The repository the record went into; 0 for a record the gateway ignores.
+int ReceiveRecord(CWXN& gateway, const Record& record, uint32_t clock) {
+  if (record.type == MT_N183) {
+    gateway.ConvertN183(reinterpret_cast<const char*>(record.data.data()), static_cast<uint32_t>(record.data.size()),
+                        clock);
+    return kN183Repository;
+  }
+  if (record.type == MT_N2K) {
+    N2kMessage message;
+    if (ParseKvtN2k(record.data.data(), static_cast<uint32_t>(record.data.size()), message) != 0) return 0;
+    // The frame's own stamp is the logger's, or the host's tick count.
+    message.time = clock;
+    gateway.ConvertN2k(message, clock);
+    return kN2kRepository;
+  }
+  return 0;
+}
+
+int SideOf(const Record& record) {
+  if (record.type == MT_N183) return kN183Repository;
+  if (record.type == MT_N2K) return kN2kRepository;
+  return 0;
+}
+
+}  // namespace
 
 CQLXReaderDoc::CQLXReaderDoc() : parser_(std::make_unique<RecordParser>()) {}
 
@@ -58,6 +99,77 @@ void CQLXReaderDoc::New() {
   parser_ = std::make_unique<RecordParser>();
   path_.clear();
   emit ContentsChanged();
+}
+
+CWXN& CQLXReaderDoc::Gateway() {
+  if (!gateway_) {
+    gateway_ = std::make_unique<CWXN>();
+    // The full database is the gateway's own; another is selected on top.
+    if (!database_.isEmpty()) gateway_->SelectDatabase(database_.toStdString(), 0);
+  }
+  return *gateway_;
+}
+
+bool CQLXReaderDoc::SelectDatabase(const QString& word, QString& error) {
+  // The builder is only ever asked for the selections it has.
+  if (!word.isEmpty() && word != QStringLiteral("Std") && word != QStringLiteral("AIS")) {
+    error = QStringLiteral("Database \"%1\" Not Found").arg(word);
+    return false;
+  }
+  if (gateway_) {
+    try {
+      gateway_->SelectDatabase(word.toStdString(), 0);
+    } catch (const std::exception& e) {
+      // The gateway is left on the full database it fell back to.
+      gateway_->SelectDatabase("", 0);
+      database_.clear();
+      error = QString::fromLocal8Bit(e.what());
+      emit DatabaseSelected(database_);
+      return false;
+    }
+  }
+  database_ = word;
+  emit DatabaseSelected(database_);
+  return true;
+}
+
+size_t CQLXReaderDoc::LeadInStart(size_t index) const {
+  const uint64_t time = At(index).time;
+  const uint64_t earliest = time > kGatewayLeadIn ? time - kGatewayLeadIn : 0;
+  size_t first = index;
+  // A clock that stepped back or forward ends the lead-in as surely as age.
+  while (first > 0 && index - first < kGatewayLeadInRecords) {
+    const uint64_t earlier = At(first - 1).time;
+    if (earlier < earliest || earlier > time) break;
+    --first;
+  }
+  return first;
+}
+
+void CQLXReaderDoc::DecodeForGateway(size_t index, DecodeContext& context) {
+  CWXN& gateway = Gateway();
+  const size_t first = LeadInStart(index);
+  uint32_t clock = ClockOf(At(first));
+  int side = 0;
+  try {
+    gateway.RebuildEngine(clock);
+    for (size_t i = first; i < index; ++i) {
+      const Record record = At(i);
+      // Records before the first time tag carry no time: the clock stands.
+      if (record.time != 0) clock = ClockOf(record);
+      if (const int received = ReceiveRecord(gateway, record, clock)) side = received;
+    }
+    context.previousTime = clock;
+    const Record record = At(index);
+    DecodeRecord(DM_Gateway, context, record, &gateway);
+    if (const int selected = SideOf(record)) side = selected;
+  } catch (const std::exception& e) {
+    // The gateway is a model: its failure is shown, never the program's end.
+    context.tree.AddNode().SetText("Gateway conversion stopped: %s", e.what());
+    context.text.clear();
+    RenderText(context.tree, context.text, 9, 2, 0);
+  }
+  emit GatewayConverted(side);
 }
 
 QString CQLXReaderDoc::Title() const {

@@ -102,6 +102,13 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
 std::string SelectionText(const Record& record, const EarlierRecordData& earlier) {
   DecodeContext context;
   context.earlier = earlier;
+  DecodeRecord(DM_Full, context, record, nullptr);
+  return SelectionText(record, earlier, context.text);
+}
+
+std::string SelectionText(const Record& record, const EarlierRecordData& earlier, const std::string& decoded) {
+  DecodeContext context;
+  context.earlier = earlier;
   std::string text = "Raw KVT Data:\r\n";
   const size_t copied = std::min(record.data.size(), ByteRows::kShownBytes);
   text += FormatByteList(record.data.data(), copied, "0x", ",");
@@ -110,8 +117,7 @@ std::string SelectionText(const Record& record, const EarlierRecordData& earlier
   DecodeRecord(DM_Summary, context, record, nullptr);
   text += context.text;
   text += "\r\n\r\nFull decoded Message\r\n";
-  DecodeRecord(DM_Full, context, record, nullptr);
-  text += context.text;
+  text += decoded;
   text += "\r\n";
   return text;
 }

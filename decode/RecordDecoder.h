@@ -33,3 +33,6 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
 // The text a selected record puts on the clipboard: the raw bytes, the
 // summary and the full decode.
 std::string SelectionText(const Record& record, const EarlierRecordData& earlier = {});
+// The same around a decode the caller has already made and rendered: the
+// full decode, or the gateway decode in gateway mode.
+std::string SelectionText(const Record& record, const EarlierRecordData& earlier, const std::string& decoded);
