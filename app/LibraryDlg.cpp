@@ -33,7 +33,7 @@ QString Lines(const std::vector<std::string>& lines) {
 }  // namespace
 
 CLibraryDlg::CLibraryDlg(CQLXReaderDoc& doc, QWidget* parent)
-    : QDialog(parent), doc_(doc), repository_(std::make_unique<CRepositoryDlg>()) {
+    : QDialog(parent), doc_(doc), repository_(new CRepositoryDlg(this)) {
   setObjectName(QStringLiteral("libraryDlg"));
   setWindowTitle(QStringLiteral("Database View"));
   resize(408, 866);
@@ -69,7 +69,7 @@ CLibraryDlg::CLibraryDlg(CQLXReaderDoc& doc, QWidget* parent)
   connect(full, &QPushButton::clicked, this, [this] { SelectDatabase(QString()); });
   connect(debug, &QPushButton::clicked, this, &CLibraryDlg::ShowRepositoryDlg);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
-  connect(&doc_, &CQLXReaderDoc::GatewayConverted, repository_.get(), &CRepositoryDlg::RefreshAfterConversion);
+  connect(&doc_, &CQLXReaderDoc::GatewayConverted, repository_, &CRepositoryDlg::RefreshAfterConversion);
   // One selection for the wizard and the gateway, whichever made it. The
   // gateway starts afresh on it, so what the repository list showed is gone.
   connect(&doc_, &CQLXReaderDoc::DatabaseSelected, this, &CLibraryDlg::FollowSelection);

@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QString>
-#include <memory>
 
 #include "wizard/DatabaseWizard.h"
 
@@ -32,7 +31,7 @@ class CLibraryDlg : public QDialog {
 
   QTreeWidget* Tree() const { return tree_; }
   QLineEdit* FolderField() const { return folder_; }
-  CRepositoryDlg* RepositoryDlg() const { return repository_.get(); }
+  CRepositoryDlg* RepositoryDlg() const { return repository_; }
   const DatabaseWizard& Wizard() const { return wizard_; }
   // The last message shown; it never blocks, so callers (and tests) carry on.
   QMessageBox* Message() const { return message_; }
@@ -62,8 +61,9 @@ class CLibraryDlg : public QDialog {
 
   CQLXReaderDoc& doc_;
   DatabaseWizard wizard_;
-  // A window of its own, made with this dialog and gone with it.
-  std::unique_ptr<CRepositoryDlg> repository_;
+  // A window of its own, made with this dialog and gone with it. As its
+  // child it never keeps the program running once the main window closes.
+  CRepositoryDlg* repository_;
   QTreeWidget* tree_;
   QLineEdit* folder_;
   QMessageBox* message_ = nullptr;
