@@ -6,38 +6,13 @@
 #include <exception>
 
 #include "app/LogLoadJob.h"
-#include "decode/N2kDecoder.h"
 #include "decode/RecordDecoder.h"
+#include "gateway/ReceiveRecord.h"
 #include "gateway/Repository.h"
 #include "gateway/WXN.h"
-#include "log/LogTime.h"
 #include "log/MessageType.h"
 
 namespace {
-
-// The gateway clock of a record: its log time in milliseconds, in 32 bits
-// as the gateway counts.
-uint32_t ClockOf(const Record& record) {
-  return static_cast<uint32_t>(record.time / kFileTimeTicksPerMillisecond);
-}
-
-// The repository the record went into; 0 for a record the gateway ignores.
-int ReceiveRecord(CWXN& gateway, const Record& record, uint32_t clock) {
-  if (record.type == MT_N183) {
-    gateway.ConvertN183(reinterpret_cast<const char*>(record.data.data()), static_cast<uint32_t>(record.data.size()),
-                        clock);
-    return kN183Repository;
-  }
-  if (record.type == MT_N2K) {
-    N2kMessage message;
-    if (ParseKvtN2k(record.data.data(), static_cast<uint32_t>(record.data.size()), message) != 0) return 0;
-    // The frame's own stamp is the logger's, or the host's tick count.
-    message.time = clock;
-    gateway.ConvertN2k(message, clock);
-    return kN2kRepository;
-  }
-  return 0;
-}
 
 int SideOf(const Record& record) {
   if (record.type == MT_N183) return kN183Repository;
@@ -149,14 +124,14 @@ size_t CQLXReaderDoc::LeadInStart(size_t index) const {
 void CQLXReaderDoc::DecodeForGateway(size_t index, DecodeContext& context) {
   CWXN& gateway = Gateway();
   const size_t first = LeadInStart(index);
-  uint32_t clock = ClockOf(At(first));
+  uint32_t clock = GatewayClockOf(At(first));
   int side = 0;
   try {
     gateway.RebuildEngine(clock);
     for (size_t i = first; i < index; ++i) {
       const Record record = At(i);
       // Records before the first time tag carry no time: the clock stands.
-      if (record.time != 0) clock = ClockOf(record);
+      if (record.time != 0) clock = GatewayClockOf(record);
       if (const int received = ReceiveRecord(gateway, record, clock)) side = received;
     }
     context.previousTime = clock;

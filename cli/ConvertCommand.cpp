@@ -12,6 +12,7 @@
 #include "cli/TerminalText.h"
 #include "decode/DecodeMode.h"
 #include "decode/N2kDecoder.h"
+#include "gateway/ReceiveRecord.h"
 #include "gateway/WXN.h"
 #include "log/AtomicFile.h"
 #include "log/Framing.h"
@@ -93,31 +94,12 @@ class ConvertSink {
   bool haveTime_ = false;
 };
 
-// The gateway clock of a record: its log time in milliseconds, in 32 bits
-// as the gateway counts (the clock measures ages modulo its wrap).
-uint32_t ClockOf(const Record& record) {
-  return static_cast<uint32_t>(record.time / kFileTimeTicksPerMillisecond);
-}
-
 uint32_t StartClock(const OpenedLog& log) {
   for (size_t i = 0; i < log.parser.Count(); ++i) {
     const Record record = log.parser.At(i);
-    if (record.time != 0) return ClockOf(record);
+    if (record.time != 0) return GatewayClockOf(record);
   }
   return 0;
-}
-
-void Receive(CWXN& gateway, const Record& record, uint32_t clock) {
-  if (record.type == MT_N183) {
-    gateway.ConvertN183(reinterpret_cast<const char*>(record.data.data()), static_cast<uint32_t>(record.data.size()),
-                        clock);
-  } else if (record.type == MT_N2K) {
-    N2kMessage message;
-    if (ParseKvtN2k(record.data.data(), static_cast<uint32_t>(record.data.size()), message) != 0) return;
-    // The frame's own stamp is the logger's, or the host's tick count.
-    message.time = clock;
-    gateway.ConvertN2k(message, clock);
-  }
 }
 
 int RunConvert(const CommandArgs& args) {
@@ -162,8 +144,8 @@ int RunConvert(const CommandArgs& args) {
         versionWritten = true;
       }
       // Records before the first time tag carry no time: the clock stands.
-      if (record.time != 0) clock = ClockOf(record);
-      Receive(gateway, record, clock);
+      if (record.time != 0) clock = GatewayClockOf(record);
+      ReceiveRecord(gateway, record, clock);
       gateway.RunN2kController(false, clock);
       gateway.RunN183Controller(false, clock);
       for (const N2kOutputMessage& message : gateway.N2kOutput()) sink.Pgn(record.time, message);
