@@ -145,6 +145,33 @@ class GatewayModeTest : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), SelectionText(record));
   }
 
+  // However busy the bus, at most kGatewayLeadInRecords records are run
+  // through the gateway before the selected one.
+  void leadInStopsAtItsRecordLimit() {
+    // All in one instant: the time tag, GLL, the DPTs, then DBT.
+    Bytes bytes;
+    AppendTimeTag(bytes, kStart);
+    AppendSentence(bytes, WithChecksum(kGll));
+    const std::string dpt = WithChecksum(kDpt);
+    for (size_t i = 0; i < kGatewayLeadInRecords; ++i) AppendSentence(bytes, dpt);
+    AppendSentence(bytes, WithChecksum(kDbt));
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir, QStringLiteral("busy.qlx"), bytes);
+
+    CQLXReaderApp reader;
+    reader.InitInstance({QStringLiteral("qlxreader"), path});
+    QVERIFY(OpenEnded(reader.MainFrame()));
+    QCOMPARE(reader.Document().Count(), kGatewayLeadInRecords + 2);  // time tags are not records
+    reader.MainFrame().GatewayConversion()->trigger();
+    CQLXReaderView& list = *reader.MainFrame().ListView();
+    list.selectRow(static_cast<int>(kGatewayLeadInRecords + 1));
+    list.ShowSelectedRecord();
+    Repository& received = reader.Document().Gateway().Engine().n183Repository;
+    QVERIFY(Holds(received, RD_WaterDepthOffset));
+    QVERIFY(!Holds(received, RD_LatitudeWGS84));
+    reader.MainFrame().GatewayConversion()->trigger();
+  }
+
   void databaseMenuSelectsForTheGatewayAndIsRemembered() {
     QSettings().remove(QString::fromLatin1(CMainFrame::kDatabaseKey));
     const uint32_t full = ReceivePgnCount(QString());
