@@ -20,7 +20,9 @@ Repository* RepositoryTableModel::Shown() const {
 }
 
 QVariant RepositoryTableModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
+  // The tip shows a cell whole where the column cuts it short.
+  if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+  if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
   Repository* repository = Shown();
   if (repository == nullptr) return {};
   const std::string text = RepositoryCell(*repository, rows_[static_cast<size_t>(index.row())],
