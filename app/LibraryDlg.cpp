@@ -11,6 +11,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/QLXReaderDoc.h"
+#include "app/RepositoryDlg.h"
 #include "app/TreeCtrlBinding.h"
 #include "base/OutputTree.h"
 
@@ -30,7 +32,8 @@ QString Lines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-CLibraryDlg::CLibraryDlg(QWidget* parent) : QDialog(parent) {
+CLibraryDlg::CLibraryDlg(CQLXReaderDoc& doc, QWidget* parent)
+    : QDialog(parent), doc_(doc), repository_(new CRepositoryDlg(this)) {
   setObjectName(QStringLiteral("libraryDlg"));
   setWindowTitle(QStringLiteral("Database View"));
   resize(408, 866);
@@ -58,15 +61,22 @@ CLibraryDlg::CLibraryDlg(QWidget* parent) : QDialog(parent) {
   QPushButton* full = AddButton("Set Full  DB", "setFullDb");
   QPushButton* debug = AddButton("Debug Dlg", "debugDlg");
   QPushButton* close = AddButton("Close", "close");
-  // The repository dialog this button opens is not part of this build.
-  debug->setEnabled(false);
 
   connect(save, &QPushButton::clicked, this, &CLibraryDlg::SaveToWizardDB);
   connect(report, &QPushButton::clicked, this, &CLibraryDlg::ProduceReport);
   connect(stdDb, &QPushButton::clicked, this, [this] { SelectDatabase(QStringLiteral("Std")); });
   connect(ais, &QPushButton::clicked, this, [this] { SelectDatabase(QStringLiteral("AIS")); });
   connect(full, &QPushButton::clicked, this, [this] { SelectDatabase(QString()); });
+  connect(debug, &QPushButton::clicked, this, &CLibraryDlg::ShowRepositoryDlg);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(&doc_, &CQLXReaderDoc::GatewayConverted, repository_, &CRepositoryDlg::RefreshAfterConversion);
+  // One selection for the wizard and the gateway, whichever made it. The
+  // gateway starts afresh on it, so what the repository list showed is gone.
+  connect(&doc_, &CQLXReaderDoc::DatabaseSelected, this, &CLibraryDlg::FollowSelection);
+  if (!doc_.DatabaseSelection().isEmpty()) {
+    std::string error;
+    wizard_.SelectDatabase(doc_.DatabaseSelection().toStdString(), error);
+  }
 
   auto* buttons = new QGridLayout;
   buttons->addWidget(save, 0, 0);
@@ -103,9 +113,32 @@ void CLibraryDlg::RefreshTree() {
 }
 
 void CLibraryDlg::SelectDatabase(const QString& word) {
+  SelectForWizard(word);
+  SelectForGateway(word);
+}
+
+void CLibraryDlg::SelectForWizard(const QString& word) {
   std::string error;
   if (!wizard_.SelectDatabase(word.toStdString(), error)) ShowMessage(QString::fromStdString(error), {}, true);
   RefreshTree();
+}
+
+void CLibraryDlg::FollowSelection(const QString& word) {
+  // A selection this dialog made is in force already.
+  if (wizard_.Selection() != word.toStdString()) SelectForWizard(word);
+  if (repository_->isVisible()) repository_->Refresh();
+}
+
+void CLibraryDlg::SelectForGateway(const QString& word) {
+  QString error;
+  if (!doc_.SelectDatabase(word, error)) ShowMessage(error, {}, true);
+}
+
+void CLibraryDlg::ShowRepositoryDlg() {
+  if (repository_->isVisible()) return;
+  repository_->SetGateway(&doc_.Gateway());
+  repository_->SelectSide(true);
+  repository_->show();
 }
 
 void CLibraryDlg::ProduceReport() {
@@ -116,6 +149,8 @@ void CLibraryDlg::ProduceReport() {
 void CLibraryDlg::SaveToWizardDB() {
   TakeFolder();
   ShowOutcome(wizard_.SaveToWizardDB(), QStringLiteral("Database written to disk"));
+  // The wizard leaves the AIS selection in force, and so does the gateway.
+  SelectForGateway(QString::fromStdString(wizard_.Selection()));
 }
 
 void CLibraryDlg::ChooseFolder() {

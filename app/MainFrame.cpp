@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -34,6 +35,20 @@ const char* const kOpenFilter = "Torvanode QLX Files (*.qlx *.txt);;All Files (*
 QString PlacementKey() {
   return QString::fromLatin1(CMainFrame::kPlacementSection) + u'/' + QString::fromLatin1(CMainFrame::kPlacementEntry);
 }
+
+// The View > Database choices: menu text and the word the builder knows.
+struct DatabaseChoiceDefinition {
+  const char* text;
+  const char* word;
+  const char* objectName;
+};
+constexpr DatabaseChoiceDefinition kDatabaseChoices[] = {
+    {"Std", "Std", "databaseStd"},
+    {"AIS", "AIS", "databaseAis"},
+    {"Full", "", "databaseFull"},
+};
+
+QString DatabaseText(const QString& word) { return word.isEmpty() ? QStringLiteral("Full") : word; }
 
 // The first local file of a drag, or empty.
 QString DraggedFile(const QMimeData* mime) {
@@ -96,11 +111,59 @@ void CMainFrame::MakeMenus() {
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   view->addAction(Command(FrameCommand::ToggleToolbar));
   view->addAction(Command(FrameCommand::ToggleStatusBar));
+  MakeGatewayMenu(*view);
 
   QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
   tools->addAction(QStringLiteral("Database View..."), this, &CMainFrame::ShowDatabaseView);
 
   menuBar()->addMenu(QStringLiteral("&Help"))->addAction(Command(FrameCommand::About));
+}
+
+void CMainFrame::MakeGatewayMenu(QMenu& view) {
+  view.addSeparator();
+  gatewayConversion_ = view.addAction(QStringLiteral("Gateway Conversion"));
+  gatewayConversion_->setObjectName(QStringLiteral("gatewayConversion"));
+  gatewayConversion_->setCheckable(true);
+  gatewayConversion_->setStatusTip(QStringLiteral("Decode the selected record through the simulated gateway"));
+
+  QMenu* database = view.addMenu(QStringLiteral("Database"));
+  database->setObjectName(QStringLiteral("databaseMenu"));
+  auto* group = new QActionGroup(this);
+  group->setExclusive(true);
+  for (const DatabaseChoiceDefinition& choice : kDatabaseChoices) {
+    QAction* action = database->addAction(QString::fromLatin1(choice.text));
+    action->setObjectName(QString::fromLatin1(choice.objectName));
+    action->setCheckable(true);
+    action->setStatusTip(QStringLiteral("Run the gateway on the %1 database").arg(QString::fromLatin1(choice.text)));
+    group->addAction(action);
+    databaseChoices_.append(action);
+    const QString word = QString::fromLatin1(choice.word);
+    connect(action, &QAction::triggered, this, [this, word] {
+      QString error;
+      if (!doc_.SelectDatabase(word, error)) QMessageBox::warning(this, QString::fromLatin1(kAppTitle), error);
+    });
+  }
+}
+
+QAction* CMainFrame::DatabaseChoice(const QString& text) const {
+  for (QAction* action : databaseChoices_)
+    if (action->text() == text) return action;
+  return nullptr;
+}
+
+void CMainFrame::SetGatewayMode(bool on) {
+  doc_.SetGatewayMode(on);
+  QSettings().setValue(QString::fromLatin1(kGatewayModeKey), on);
+  list_->ShowSelectedRecord();
+}
+
+void CMainFrame::ShowDatabaseSelection(const QString& word) {
+  const QString text = DatabaseText(word);
+  if (QAction* choice = DatabaseChoice(text)) choice->setChecked(true);
+  databasePane_->setText(QStringLiteral("Database: %1").arg(text));
+  QSettings().setValue(QString::fromLatin1(kDatabaseKey), text);
+  // The gateway has started afresh on the new database.
+  if (doc_.GatewayMode()) list_->ShowSelectedRecord();
 }
 
 void CMainFrame::MakeToolBar() {
@@ -126,6 +189,10 @@ void CMainFrame::MakeStatusBar() {
   statusBar()->addWidget(message_, 1);
   progress_ = new OpenProgress(statusBar());
   statusBar()->addPermanentWidget(progress_);
+  databasePane_ = new QLabel(statusBar());
+  databasePane_->setObjectName(QStringLiteral("databasePane"));
+  databasePane_->setToolTip(QStringLiteral("The database the simulated gateway runs on"));
+  statusBar()->addPermanentWidget(databasePane_);
   new LockKeyPanes(*statusBar());
 }
 
@@ -154,6 +221,21 @@ void CMainFrame::ConnectCommands() {
   status->setCheckable(true);
   status->setChecked(true);
   connect(status, &QAction::toggled, statusBar(), &QWidget::setVisible);
+
+  // The last run's gateway settings; the gateway itself is built only when
+  // first used.
+  QSettings settings;
+  const bool gatewayMode = settings.value(QString::fromLatin1(kGatewayModeKey), false).toBool();
+  doc_.SetGatewayMode(gatewayMode);
+  gatewayConversion_->setChecked(gatewayMode);
+  connect(gatewayConversion_, &QAction::toggled, this, &CMainFrame::SetGatewayMode);
+  connect(&doc_, &CQLXReaderDoc::DatabaseSelected, this, &CMainFrame::ShowDatabaseSelection);
+  const QString saved = settings.value(QString::fromLatin1(kDatabaseKey)).toString();
+  QString word;
+  for (const DatabaseChoiceDefinition& choice : kDatabaseChoices)
+    if (saved == QString::fromLatin1(choice.text)) word = QString::fromLatin1(choice.word);
+  QString error;
+  doc_.SelectDatabase(word, error);
 }
 
 void CMainFrame::OpenFile(const QString& path) {
@@ -241,7 +323,7 @@ void CMainFrame::ShowRecentFiles() {
 // Built on first use: the database builds in a few tens of milliseconds,
 // which start-up need not pay for a window most sessions never open.
 void CMainFrame::ShowDatabaseView() {
-  if (databaseView_ == nullptr) databaseView_ = new CLibraryDlg(this);
+  if (databaseView_ == nullptr) databaseView_ = new CLibraryDlg(doc_, this);
   databaseView_->show();
   databaseView_->raise();
   databaseView_->activateWindow();

@@ -26,6 +26,8 @@ class CMainFrame : public QMainWindow {
  public:
   static constexpr const char* kPlacementSection = "MainFrame";
   static constexpr const char* kPlacementEntry = "WINDOWP";
+  static constexpr const char* kGatewayModeKey = "Gateway/Conversion";
+  static constexpr const char* kDatabaseKey = "Gateway/Database";
 
   explicit CMainFrame(CQLXReaderDoc& doc, QWidget* parent = nullptr);
 
@@ -40,6 +42,11 @@ class CMainFrame : public QMainWindow {
   CQLXReaderView* ListView() const { return list_; }
   CInfoView* InfoView() const { return info_; }
   CListSplitter* Splitter() const { return splitter_; }
+  // View > Gateway Conversion, and the View > Database choices by their
+  // menu texts "Std", "AIS" and "Full".
+  QAction* GatewayConversion() const { return gatewayConversion_; }
+  QAction* DatabaseChoice(const QString& text) const;
+  QLabel* DatabasePane() const { return databasePane_; }
 
   void setVisible(bool visible) override;
 
@@ -63,6 +70,9 @@ class CMainFrame : public QMainWindow {
   void ShowAbout();
   void SwitchPane();
   void ShowDatabaseView();
+  void MakeGatewayMenu(QMenu& view);
+  void SetGatewayMode(bool on);
+  void ShowDatabaseSelection(const QString& word);
 
   CQLXReaderDoc& doc_;
   std::array<QAction*, kFrameCommandCount> commands_;
@@ -82,4 +92,7 @@ class CMainFrame : public QMainWindow {
   QElapsedTimer openTimer_;
   bool placementRestored_ = false;
   CLibraryDlg* databaseView_ = nullptr;
+  QAction* gatewayConversion_ = nullptr;
+  QList<QAction*> databaseChoices_;
+  QLabel* databasePane_ = nullptr;
 };

@@ -3,8 +3,24 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+#include <exception>
 
 #include "app/LogLoadJob.h"
+#include "decode/RecordDecoder.h"
+#include "gateway/RecordReceive.h"
+#include "gateway/Repository.h"
+#include "gateway/WXN.h"
+#include "log/MessageType.h"
+
+namespace {
+
+int SideOf(const Record& record) {
+  if (record.type == MT_N183) return kN183Repository;
+  if (record.type == MT_N2K) return kN2kRepository;
+  return 0;
+}
+
+}  // namespace
 
 CQLXReaderDoc::CQLXReaderDoc() : parser_(std::make_unique<RecordParser>()) {}
 
@@ -58,6 +74,57 @@ void CQLXReaderDoc::New() {
   parser_ = std::make_unique<RecordParser>();
   path_.clear();
   emit ContentsChanged();
+}
+
+CWXN& CQLXReaderDoc::Gateway() {
+  if (!gateway_) {
+    gateway_ = std::make_unique<CWXN>();
+    // The full database is the gateway's own; another is selected on top.
+    if (!database_.isEmpty()) gateway_->SelectDatabase(database_.toStdString(), 0);
+  }
+  return *gateway_;
+}
+
+bool CQLXReaderDoc::SelectDatabase(const QString& word, QString& error) {
+  // The builder is only ever asked for the selections it has.
+  if (!word.isEmpty() && word != QStringLiteral("Std") && word != QStringLiteral("AIS")) {
+    error = QStringLiteral("Database \"%1\" Not Found").arg(word);
+    return false;
+  }
+  if (gateway_) {
+    try {
+      gateway_->SelectDatabase(word.toStdString(), 0);
+    } catch (const std::exception& e) {
+      // The gateway is left on the full database it fell back to.
+      gateway_->SelectDatabase("", 0);
+      database_.clear();
+      error = QString::fromLocal8Bit(e.what());
+      emit DatabaseSelected(database_);
+      return false;
+    }
+  }
+  database_ = word;
+  emit DatabaseSelected(database_);
+  return true;
+}
+
+void CQLXReaderDoc::DecodeForGateway(size_t index, DecodeContext& context) {
+  CWXN& gateway = Gateway();
+  int side = 0;
+  try {
+    const LeadIn lead = ReceiveLeadIn(gateway, Records(), index);
+    side = lead.side;
+    context.previousTime = lead.clock;
+    const Record record = At(index);
+    DecodeRecord(DM_Gateway, context, record, &gateway);
+    if (const int selected = SideOf(record)) side = selected;
+  } catch (const std::exception& e) {
+    // The gateway is a model: its failure is shown, never the program's end.
+    context.tree.AddNode().SetText("Gateway conversion stopped: %s", e.what());
+    context.text.clear();
+    RenderText(context.tree, context.text, 9, 2, 0);
+  }
+  emit GatewayConverted(side);
 }
 
 QString CQLXReaderDoc::Title() const {

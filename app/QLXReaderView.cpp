@@ -156,17 +156,31 @@ void CQLXReaderView::CopySelection() {
   const int row = SelectedRow();
   if (row < 0 || row >= model_.rowCount()) return;
   const size_t index = model_.RecordIndex(row);
-  PutOnClipboard(SelectionText(doc_.At(index), EarlierRecords(index)));
+  if (!doc_.GatewayMode()) {
+    PutOnClipboard(SelectionText(doc_.At(index), EarlierRecords(index)));
+    return;
+  }
+  // The gateway starts afresh for every record, so decoding again gives
+  // what the selection showed.
+  DecodeContext context;
+  Decode(index, context);
+  PutOnClipboard(SelectionText(doc_.At(index), context.earlier, context.text));
+}
+
+void CQLXReaderView::Decode(size_t index, DecodeContext& context) {
+  context.earlier = EarlierRecords(index);
+  if (doc_.GatewayMode())
+    doc_.DecodeForGateway(index, context);
+  else
+    DecodeRecord(DM_Full, context, doc_.At(index), nullptr);
 }
 
 void CQLXReaderView::ShowRecordDetails(int row) {
   if (row < 0 || row >= model_.rowCount()) return;
-  const Record record = doc_.At(model_.RecordIndex(row));
-  const EarlierRecordData earlier = EarlierRecords(model_.RecordIndex(row));
-  PutOnClipboard(SelectionText(record, earlier));
-  if (CInfoView* info = doc_.InfoView()) {
-    context_.earlier = earlier;
-    DecodeRecord(DM_Full, context_, record, nullptr);
-    ShowInTreeCtrl(*info, context_.tree);
-  }
+  const size_t index = model_.RecordIndex(row);
+  Decode(index, context_);
+  PutOnClipboard(SelectionText(doc_.At(index), context_.earlier, context_.text));
+  if (CInfoView* info = doc_.InfoView()) ShowInTreeCtrl(*info, context_.tree);
 }
+
+void CQLXReaderView::ShowSelectedRecord() { ShowRecordDetails(SelectedRow()); }

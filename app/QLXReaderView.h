@@ -1,6 +1,7 @@
 // The upper pane: one row per record of the open log, each drawn in its
 // record's colour. Choosing a row, by mouse or keyboard, shows its full
-// decode in the info view and puts its description on the clipboard.
+// decode (or its gateway decode, in gateway mode) in the info view and puts
+// its description on the clipboard.
 #pragma once
 
 #include <QTableView>
@@ -20,8 +21,11 @@ class CQLXReaderView : public QTableView {
 
   CQLXReaderView(CQLXReaderDoc& doc, QWidget* parent = nullptr);
 
-  // Does nothing for a row outside the list.
+  // Does nothing for a row outside the list. In gateway mode the record is
+  // decoded through the document's gateway.
   void ShowRecordDetails(int row);
+  // Again, after the way of decoding changed; nothing without a selection.
+  void ShowSelectedRecord();
   // The selected record's description to the clipboard, as choosing it does;
   // nothing without a selection.
   void CopySelection();
@@ -43,6 +47,8 @@ class CQLXReaderView : public QTableView {
   // another number.
   void FitLineNumbers();
   int SelectedRow() const;
+  // The full or the gateway decode of record `index`, by the document's mode.
+  void Decode(size_t index, DecodeContext& context);
   EarlierRecordData EarlierRecords(size_t index) const;
 
   CQLXReaderDoc& doc_;

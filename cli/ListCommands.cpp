@@ -116,7 +116,8 @@ int RunShow(const CommandArgs& arguments) {
   std::unique_ptr<CWXN> gateway;
   if (gatewayLevel) {
     gateway = std::make_unique<CWXN>();
-    ReceiveLeadIn(*gateway, log.parser.Records(), row - 1, database);
+    gateway->SelectDatabase(database, 0);
+    ReceiveLeadIn(*gateway, log.parser.Records(), row - 1);
   }
   const std::string text = SelectionText(log.parser.At(row - 1), earlier, gateway.get());
   Write(latin1 ? text : Latin1ToUtf8(text));

@@ -105,6 +105,16 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
 std::string SelectionText(const Record& record, const EarlierRecordData& earlier, CWXN* gateway) {
   DecodeContext context;
   context.earlier = earlier;
+  if (gateway != nullptr)
+    DecodeRecord(DM_Gateway, context, record, gateway);
+  else
+    DecodeRecord(DM_Full, context, record, nullptr);
+  return SelectionText(record, earlier, context.text);
+}
+
+std::string SelectionText(const Record& record, const EarlierRecordData& earlier, const std::string& decoded) {
+  DecodeContext context;
+  context.earlier = earlier;
   std::string text = "Raw KVT Data:\r\n";
   const size_t copied = std::min(record.data.size(), ByteRows::kShownBytes);
   text += FormatByteList(record.data.data(), copied, "0x", ",");
@@ -113,11 +123,7 @@ std::string SelectionText(const Record& record, const EarlierRecordData& earlier
   DecodeRecord(DM_Summary, context, record, nullptr);
   text += context.text;
   text += "\r\n\r\nFull decoded Message\r\n";
-  if (gateway != nullptr)
-    DecodeRecord(DM_Gateway, context, record, gateway);
-  else
-    DecodeRecord(DM_Full, context, record, nullptr);
-  text += context.text;
+  text += decoded;
   text += "\r\n";
   return text;
 }

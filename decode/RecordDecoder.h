@@ -34,3 +34,6 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
 // summary and the full decode; with a gateway, the decode is at the gateway
 // level, which converts the record into the gateway's repositories.
 std::string SelectionText(const Record& record, const EarlierRecordData& earlier = {}, CWXN* gateway = nullptr);
+// The same around a decode the caller has already made and rendered: the
+// full decode, or the gateway decode in gateway mode.
+std::string SelectionText(const Record& record, const EarlierRecordData& earlier, const std::string& decoded);

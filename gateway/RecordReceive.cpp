@@ -1,6 +1,7 @@
 #include "gateway/RecordReceive.h"
 
 #include "decode/N2kDecoder.h"
+#include "gateway/Repository.h"
 #include "gateway/WXN.h"
 #include "log/LogTime.h"
 #include "log/MessageType.h"
@@ -10,15 +11,19 @@ uint32_t GatewayClockOf(const Record& record) {
   return static_cast<uint32_t>(record.time / kFileTimeTicksPerMillisecond);
 }
 
-void ReceiveRecord(CWXN& gateway, const Record& record, uint32_t clock) {
+int ReceiveRecord(CWXN& gateway, const Record& record, uint32_t clock) {
   if (record.type == MT_N183) {
     gateway.ConvertN183(reinterpret_cast<const char*>(record.data.data()), static_cast<uint32_t>(record.data.size()),
                         clock);
-  } else if (record.type == MT_N2K) {
-    N2kMessage message;
-    if (ParseKvtN2k(record.data.data(), static_cast<uint32_t>(record.data.size()), message, clock) != 0) return;
-    gateway.ConvertN2k(message, clock);
+    return kN183Repository;
   }
+  if (record.type == MT_N2K) {
+    N2kMessage message;
+    if (ParseKvtN2k(record.data.data(), static_cast<uint32_t>(record.data.size()), message, clock) != 0) return 0;
+    gateway.ConvertN2k(message, clock);
+    return kN2kRepository;
+  }
+  return 0;
 }
 
 size_t LeadInStart(const RecordList& records, size_t row) {
@@ -34,14 +39,16 @@ size_t LeadInStart(const RecordList& records, size_t row) {
   return start;
 }
 
-void ReceiveLeadIn(CWXN& gateway, const RecordList& records, size_t row, const std::string& database) {
+LeadIn ReceiveLeadIn(CWXN& gateway, const RecordList& records, size_t row) {
   const size_t start = LeadInStart(records, row);
-  uint32_t clock = GatewayClockOf(records.At(start));
-  gateway.SelectDatabase(database, clock);
+  LeadIn result;
+  result.clock = GatewayClockOf(records.At(start));
+  gateway.RebuildEngine(result.clock);
   for (size_t i = start; i < row; ++i) {
     const Record record = records.At(i);
     // Records before the first time tag carry no time: the clock stands.
-    if (record.time != 0) clock = GatewayClockOf(record);
-    ReceiveRecord(gateway, record, clock);
+    if (record.time != 0) result.clock = GatewayClockOf(record);
+    if (const int side = ReceiveRecord(gateway, record, result.clock)) result.side = side;
   }
+  return result;
 }

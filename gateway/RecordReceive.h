@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 #include "log/Record.h"
 
@@ -18,8 +17,9 @@ class RecordList;
 uint32_t GatewayClockOf(const Record& record);
 
 // Receive only: a sentence or an NMEA 2000 frame is converted into its
-// repository at `clock`; any other record is ignored.
-void ReceiveRecord(CWXN& gateway, const Record& record, uint32_t clock);
+// repository at `clock`. Returns the repository it went into (RepositorySide),
+// or 0 for any other record, which the gateway ignores.
+int ReceiveRecord(CWXN& gateway, const Record& record, uint32_t clock);
 
 constexpr uint64_t kLeadInTicks = 10ull * 1000 * 10000;  // 10 s of log time
 constexpr size_t kLeadInRecords = 100000;
@@ -28,6 +28,11 @@ constexpr size_t kLeadInRecords = 100000;
 // kLeadInRecords of them; `row` itself when there are none.
 size_t LeadInStart(const RecordList& records, size_t row);
 
-// Restarts the gateway on `database` ("Std", "AIS" or "" for the full one)
-// at the lead-in's first moment and receives the lead-in of `row`.
-void ReceiveLeadIn(CWXN& gateway, const RecordList& records, size_t row, const std::string& database);
+struct LeadIn {
+  uint32_t clock = 0;  // the gateway clock of the last record received
+  int side = 0;        // the repository the last converted record went into
+};
+
+// Restarts the gateway on its selected database at the lead-in's first
+// moment and receives the lead-in of `row`.
+LeadIn ReceiveLeadIn(CWXN& gateway, const RecordList& records, size_t row);

@@ -12,9 +12,9 @@ namespace {
 // worth listing.
 constexpr uint32_t kFirstUnlistedStatus = VS_UseAsValidDisplayValue;
 
-std::string SlotText(Repository& repository, uint32_t datatype, uint32_t instance, bool secondBank) {
+std::string SlotText(Repository& repository, const RepositoryRowKey& key) {
   SlotCursor cursor;
-  if (OpenSlotRaw(&repository, datatype, instance, secondBank, cursor) != 0) return {};
+  if (OpenSlotRaw(&repository, key.datatype, key.instance, key.secondBank, cursor) != 0) return {};
   std::string text;
   while (!cursor.AtEnd()) {
     const uint8_t c = cursor.GetByte(0);
@@ -25,14 +25,23 @@ std::string SlotText(Repository& repository, uint32_t datatype, uint32_t instanc
   return text;
 }
 
-std::string ValueCell(Repository& repository, uint32_t datatype, uint32_t instance, bool secondBank,
-                      const RepositoryValue& value, const DatatypeFormat& format) {
+std::string ValueCell(Repository& repository, const RepositoryRowKey& key) {
+  const DatatypeFormat format = FormatOfDatatype(key.datatype);
   std::string text;
-  if (format.isText)
-    text = SlotText(repository, datatype, instance, secondBank);
-  else if (format.entry != nullptr)
-    text = ValueText(value, *format.entry, false);
+  if (format.isText) {
+    text = SlotText(repository, key);
+  } else if (format.entry != nullptr) {
+    RepositoryValue value;
+    if (GetValue(&repository, key.datatype, key.instance, key.secondBank, value) == 0)
+      text = ValueText(value, *format.entry, false);
+  }
   return text.empty() ? "No Value" : text;
+}
+
+std::string UnitsCell(uint32_t datatype) {
+  const DatatypeFormat format = FormatOfDatatype(datatype);
+  if (format.entry == nullptr || format.entry->unitSingular[0] == '\0') return {};
+  return std::string(" ") + format.entry->unitSymbol;
 }
 
 std::string AgeCell(const Repository& repository, uint32_t datatype, uint32_t clock) {
@@ -41,38 +50,65 @@ std::string AgeCell(const Repository& repository, uint32_t datatype, uint32_t cl
   return std::to_string(ElapsedMs(clock, ownerTime));
 }
 
-std::string StatusCell(Repository& repository, uint32_t datatype, uint32_t instance, bool secondBank) {
+std::string StatusCell(Repository& repository, const RepositoryRowKey& key) {
   SlotCursor cursor;
-  if (OpenSlotRaw(&repository, datatype, instance, secondBank, cursor) != 0) return "Error";
+  if (OpenSlotRaw(&repository, key.datatype, key.instance, key.secondBank, cursor) != 0) return "Error";
   return StatusName(cursor.GetStatus());
 }
 
 }  // namespace
 
-std::vector<RepositoryRow> RepositoryRows(Repository& repository, uint32_t clock) {
-  std::vector<RepositoryRow> rows;
+std::vector<RepositoryRowKey> ListedRepositoryRows(Repository& repository) {
+  std::vector<RepositoryRowKey> rows;
   for (uint32_t datatype = 0; datatype < kRepositoryDatatypeCount; ++datatype) {
     if (datatype == RD_NONE) continue;
     const RepositoryDatatype* row = GetRepositoryDatatype(datatype);
-    const DatatypeFormat format = FormatOfDatatype(datatype);
     const int banks = (row->flags & kRepositoryBanked) != 0 ? 2 : 1;
-    for (int bank = 0; bank < banks; ++bank) {
-      const bool secondBank = bank == 1;
-      for (uint32_t instance = 0; instance < row->instances; ++instance) {
+    for (uint32_t instance = 0; instance < row->instances; ++instance) {
+      for (int bank = 0; bank < banks; ++bank) {
+        const RepositoryRowKey key{datatype, instance, bank == 1};
         RepositoryValue value;
-        if (GetValue(&repository, datatype, instance, secondBank, value) != 0 || value.status >= kFirstUnlistedStatus)
+        if (GetValue(&repository, datatype, instance, key.secondBank, value) != 0 ||
+            value.status >= kFirstUnlistedStatus)
           continue;
-        RepositoryRow& out = rows.emplace_back();
-        if (secondBank) out.cache = "Cache";
-        out.name = std::string(row->name) + " (" + std::to_string(datatype) + ")";
-        out.index = std::to_string(instance);
-        out.value = ValueCell(repository, datatype, instance, secondBank, value, format);
-        if (format.entry != nullptr && format.entry->unitSingular[0] != '\0')
-          out.units = std::string(" ") + format.entry->unitSymbol;
-        out.age = AgeCell(repository, datatype, clock);
-        out.status = StatusCell(repository, datatype, instance, secondBank);
+        rows.push_back(key);
       }
     }
+  }
+  return rows;
+}
+
+std::string RepositoryCell(Repository& repository, const RepositoryRowKey& key, RepositoryColumn column,
+                           uint32_t clock) {
+  switch (column) {
+    case kCacheColumn:
+      return key.secondBank ? "Cache" : "";
+    case kNameColumn:
+      return std::string(GetRepositoryName(key.datatype)) + " (" + std::to_string(key.datatype) + ")";
+    case kIndexColumn:
+      return std::to_string(key.instance);
+    case kValueColumn:
+      return ValueCell(repository, key);
+    case kUnitsColumn:
+      return UnitsCell(key.datatype);
+    case kAgeColumn:
+      return AgeCell(repository, key.datatype, clock);
+    case kStatusColumn:
+      return StatusCell(repository, key);
+  }
+  return {};
+}
+
+std::vector<RepositoryRow> RepositoryRows(Repository& repository, uint32_t clock) {
+  std::vector<RepositoryRow> rows;
+  for (const RepositoryRowKey& key : ListedRepositoryRows(repository)) {
+    rows.push_back({RepositoryCell(repository, key, kCacheColumn, clock),
+                    RepositoryCell(repository, key, kNameColumn, clock),
+                    RepositoryCell(repository, key, kIndexColumn, clock),
+                    RepositoryCell(repository, key, kValueColumn, clock),
+                    RepositoryCell(repository, key, kUnitsColumn, clock),
+                    RepositoryCell(repository, key, kAgeColumn, clock),
+                    RepositoryCell(repository, key, kStatusColumn, clock)});
   }
   return rows;
 }

@@ -35,6 +35,15 @@ Bytes SentenceLog(const std::vector<std::string_view>& sentences) {
   return out;
 }
 
+Bytes TimedSentenceLog(const std::vector<TimedSentence>& sentences) {
+  Bytes out;
+  for (const TimedSentence& timed : sentences) {
+    AppendTimeTag(out, timed.time);
+    AppendSentence(out, WithChecksum(timed.sentence));
+  }
+  return out;
+}
+
 QString WriteFile(const QTemporaryDir& dir, const QString& name, const Bytes& bytes) {
   const QString path = dir.filePath(name);
   QFile file(path);

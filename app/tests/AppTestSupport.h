@@ -33,6 +33,12 @@ std::unique_ptr<ParsedLog> ParseFile(const QString& path);
 
 // A log of the given sentences, each with its checksum and CR LF.
 Bytes SentenceLog(const std::vector<std::string_view>& sentences);
+// The same with a time tag (log time, 100 ns units) before each sentence.
+struct TimedSentence {
+  uint64_t time;
+  std::string_view sentence;
+};
+Bytes TimedSentenceLog(const std::vector<TimedSentence>& sentences);
 QString WriteFile(const QTemporaryDir& dir, const QString& name, const Bytes& bytes);
 
 // Empty when the item shows the node exactly (same texts, order, children

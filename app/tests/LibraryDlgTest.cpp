@@ -16,6 +16,7 @@
 #include "app/LibraryDlg.h"
 #include "app/MainFrame.h"
 #include "app/QLXReaderApp.h"
+#include "app/QLXReaderDoc.h"
 #include "base/OutputTree.h"
 #include "wizard/ConversionLists.h"
 
@@ -50,9 +51,11 @@ class LibraryDlgTest : public QObject {
 
  private slots:
   void initTestCase() { UseTemporarySettings(); }
+  // Each case starts on a document whose gateway has the full database.
+  void init() { doc_ = std::make_unique<CQLXReaderDoc>(); }
 
   void buttonsCarryTheirTexts() {
-    CLibraryDlg dlg;
+    CLibraryDlg dlg(*doc_);
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Database View"));
     for (const char* text : {"Save To Wizard DB", "Produce report", "Set STD DB", "Set AIS  DB", "Set Full  DB",
                              "Debug Dlg", "Close"}) {
@@ -61,7 +64,7 @@ class LibraryDlgTest : public QObject {
   }
 
   void switchingSelectionsRefreshesTheTree() {
-    CLibraryDlg dlg;
+    CLibraryDlg dlg(*doc_);
     QCOMPARE(dlg.Tree()->topLevelItemCount(), 1);
     QCOMPARE(TreeDifference(ExpectedTree(""), *dlg.Tree()->topLevelItem(0)), QString());
     QCOMPARE(dlg.Tree()->topLevelItem(0)->text(0), QStringLiteral("NMEA 0183 <-> NMEA 2000 Database"));
@@ -83,7 +86,7 @@ class LibraryDlgTest : public QObject {
     QTemporaryDir dir;
     const QString folder = dir.path() + QStringLiteral("/made/here");
     {
-      CLibraryDlg dlg;
+      CLibraryDlg dlg(*doc_);
       dlg.FolderField()->setText(folder);
       QTest::mouseClick(Button(dlg, "Set AIS  DB"), Qt::LeftButton);
       QTest::mouseClick(Button(dlg, "Produce report"), Qt::LeftButton);
@@ -102,7 +105,7 @@ class LibraryDlgTest : public QObject {
       QVERIFY(ReadFile(folder + QStringLiteral("/TargetReport.txt")).contains("NMEA 2000 Rx PGN to NMEA 0183 Tx List"));
       QCOMPARE(dlg.Wizard().Selection(), std::string("AIS"));
     }
-    CLibraryDlg again;
+    CLibraryDlg again(*doc_);
     QCOMPARE(again.FolderField()->text(), folder);
   }
 
@@ -113,7 +116,7 @@ class LibraryDlgTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("x");
     file.close();
-    CLibraryDlg dlg;
+    CLibraryDlg dlg(*doc_);
     dlg.FolderField()->setText(plain + QStringLiteral("/sub"));
     QTest::mouseClick(Button(dlg, "Produce report"), Qt::LeftButton);
     QVERIFY(dlg.Message() != nullptr);
@@ -125,7 +128,7 @@ class LibraryDlgTest : public QObject {
 
   void saveToWizardDBWritesBothDatabasesAndKeepsTheTree() {
     QTemporaryDir dir;
-    CLibraryDlg dlg;
+    CLibraryDlg dlg(*doc_);
     dlg.FolderField()->setText(dir.path());
     QTest::mouseClick(Button(dlg, "Save To Wizard DB"), Qt::LeftButton);
     QCOMPARE(dlg.Message()->text(), QStringLiteral("Database written to disk"));
@@ -140,20 +143,21 @@ class LibraryDlgTest : public QObject {
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 8);
     QCOMPARE(dlg.Wizard().Selection(), std::string("AIS"));
+    QCOMPARE(doc_->DatabaseSelection(), QStringLiteral("AIS"));  // the gateway runs on it too
     QCOMPARE(TreeDifference(ExpectedTree(""), *dlg.Tree()->topLevelItem(0)), QString());
   }
 
   void placementIsKeptUnderLibraryDlg() {
     QSettings().remove(QStringLiteral("LibraryDlg/WINDOWP"));
     {
-      CLibraryDlg dlg;
+      CLibraryDlg dlg(*doc_);
       dlg.show();
       dlg.resize(500, 700);
       QTest::mouseClick(Button(dlg, "Close"), Qt::LeftButton);
       QVERIFY(!dlg.isVisible());
     }
     QVERIFY(!QSettings().value(QStringLiteral("LibraryDlg/WINDOWP")).toByteArray().isEmpty());
-    CLibraryDlg dlg;
+    CLibraryDlg dlg(*doc_);
     dlg.show();
     QCOMPARE(dlg.size(), QSize(500, 700));
     dlg.close();
@@ -177,6 +181,9 @@ class LibraryDlgTest : public QObject {
     tools->actions()[0]->trigger();
     QCOMPARE(frame.findChildren<CLibraryDlg*>().size(), 1);
   }
+
+ private:
+  std::unique_ptr<CQLXReaderDoc> doc_;
 };
 
 QTEST_MAIN(LibraryDlgTest)

@@ -377,7 +377,8 @@ class MainFrameTest : public QObject {
              QStringList({"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-",
                           "&Find...\tCtrl+F", "Find &Next\tF3", "Find Pre&vious\tShift+F3", "-",
                           "&Go to Line...\tCtrl+G", "Go to T&ime...\tCtrl+Shift+G"}));
-    QCOMPARE(ActionTexts(TopMenu(frame, "&View")->actions()), QStringList({"&Toolbar", "&Status Bar"}));
+    QCOMPARE(ActionTexts(TopMenu(frame, "&View")->actions()),
+             QStringList({"&Toolbar", "&Status Bar", "-", "Gateway Conversion", "Database"}));
     QCOMPARE(ActionTexts(TopMenu(frame, "&Help")->actions()), QStringList({"&About QLX Reader..."}));
 
     auto* bar = frame.findChild<QToolBar*>(QStringLiteral("toolBar"));

@@ -47,7 +47,10 @@ TEST(RecordReceive, LeadInFillsTheRepositoryOnTheRecordsClock) {
   RecordParser parser;
   Parse(parser, {0, 20000, 23000, 25000}, "$HEHDT,123.4,T");
   CWXN gateway;
-  ReceiveLeadIn(gateway, parser.Records(), 3, "Std");
+  gateway.SelectDatabase("Std", 0);
+  const LeadIn lead = ReceiveLeadIn(gateway, parser.Records(), 3);
+  EXPECT_EQ(lead.clock, GatewayClockOf(parser.At(2)));
+  EXPECT_EQ(lead.side, kN183Repository);
   const uint32_t now = GatewayClockOf(parser.At(3));
   // Heard at 23 s, 2 s before the record: the age comes from the log's times.
   bool found = false;
