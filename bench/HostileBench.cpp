@@ -104,14 +104,14 @@ Figures Open(const std::filesystem::path& path, int repeats) {
   if (child == 0) {
     close(pipeFds[0]);
     Figures f;
-    LogFileImage image;
     RecordParser parser;
     for (int i = 0; i < repeats; ++i) {
       parser.Reset();
-      if (image.Load(path.c_str()) != 0) _exit(1);
-      parser.Parse(image.Data(), image.Length());
+      auto image = std::make_shared<LogFileImage>();
+      if (image->Load(path.c_str()) != 0) _exit(1);
+      f.bytes = image->Length();
+      parser.Parse(std::move(image));
     }
-    f.bytes = image.Length();
     f.records = parser.Count();
     for (size_t i = 0; i < parser.Count(); ++i) f.shown += parser.At(i).data.size();
     if (write(pipeFds[1], &f, sizeof f) != static_cast<ssize_t>(sizeof f)) _exit(1);
