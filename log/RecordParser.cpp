@@ -61,6 +61,7 @@ void RecordParser::Reset() {
 }
 
 void RecordParser::Parse(std::shared_ptr<const LogFileImage> image) {
+  if (image == nullptr) return;
   const uint8_t* data = image->Data();
   const size_t length = image->Length();
   records_.UseImage(std::shared_ptr<const uint8_t>(std::move(image), data), length);

@@ -28,7 +28,8 @@ class RecordParser {
   void Parse(const uint8_t* data, size_t length);
   // The same for the whole image, but the records refer to their bytes in
   // the image wherever the file holds them as they are, and the record list
-  // keeps the image alive. One image per parser between resets.
+  // keeps the image alive (nobody may load it again meanwhile). One image
+  // per parser between resets.
   void Parse(std::shared_ptr<const LogFileImage> image);
   // True when a deserialiser took the byte.
   bool Feed(uint8_t b);
