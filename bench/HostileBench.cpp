@@ -46,6 +46,25 @@ void OverflowingTags(uint8_t* p, size_t n, uint64_t& state) {
     p[i] = state == 0 ? '$' : k == 0 ? 0x01 : k == 1 ? 0x1B : k == 2 ? 0x01 : 'U';
   }
 }
+// The most records a file can hold: a stray byte and an empty tag, two
+// records in five bytes.
+void TinyRecords(uint8_t* p, size_t n, uint64_t& state) {
+  static constexpr uint8_t kUnit[] = {'X', 0x1B, 0x01, 0x1B, 0x0A};
+  for (size_t i = 0; i < n; ++i) p[i] = kUnit[state++ % sizeof kUnit];
+}
+// A new log time before every tiny record: one time run per record.
+void TimedTinyRecords(uint8_t* p, size_t n, uint64_t& state) {
+  // 1B 01, time tag type 03, eight time bytes (never 0x1B), 1B 0A, then a
+  // stray byte and an empty tag.
+  constexpr uint64_t kUnit = 13 + 5;
+  for (size_t i = 0; i < n; ++i, ++state) {
+    const uint64_t k = state % kUnit;
+    const uint64_t time = state / kUnit;
+    static constexpr uint8_t kTail[] = {0x1B, 0x0A, 'X', 0x1B, 0x01, 0x1B, 0x0A};
+    p[i] = k == 0 ? 0x1B : k == 1 ? 0x01 : k == 2 ? 0x03
+         : k < 11 ? static_cast<uint8_t>(((time >> (7 * (k - 3))) & 0x7F) | 0x80) : kTail[k - 11];
+  }
+}
 void Random(uint8_t* p, size_t n, uint64_t& state) {
   if (state == 0) state = 1;
   for (size_t i = 0; i < n; ++i) {
@@ -61,6 +80,8 @@ const Input kInputs[] = {
     {"10 02 10 02 ...", FrameStarts},
     {"endless sentence", EndlessSentence},
     {"overflowing tags", OverflowingTags},
+    {"tiny records", TinyRecords},
+    {"timed tiny records", TimedTinyRecords},
     {"random", Random},
 };
 
@@ -104,14 +125,14 @@ Figures Open(const std::filesystem::path& path, int repeats) {
   if (child == 0) {
     close(pipeFds[0]);
     Figures f;
-    LogFileImage image;
     RecordParser parser;
     for (int i = 0; i < repeats; ++i) {
       parser.Reset();
-      if (image.Load(path.c_str()) != 0) _exit(1);
-      parser.Parse(image.Data(), image.Length());
+      auto image = std::make_shared<LogFileImage>();
+      if (image->Load(path.c_str()) != 0) _exit(1);
+      f.bytes = image->Length();
+      parser.Parse(std::move(image));
     }
-    f.bytes = image.Length();
     f.records = parser.Count();
     for (size_t i = 0; i < parser.Count(); ++i) f.shown += parser.At(i).data.size();
     if (write(pipeFds[1], &f, sizeof f) != static_cast<ssize_t>(sizeof f)) _exit(1);

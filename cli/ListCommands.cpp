@@ -47,7 +47,7 @@ int RunList(const CommandArgs& arguments) {
   if (args.size() != 1) return Fail("usage: qlx list [--latin1] FILE [--filter EXPR]");
   OpenedLog log;
   if (!OpenLog(args[0], log)) return kExitBadInput;
-  if (!LooksLikeQlxLog(log.image.Data(), log.image.Length()))
+  if (!LooksLikeQlxLog(log.image->Data(), log.image->Length()))
     std::fprintf(stderr, "qlx: %s: %s\n", args[0].c_str(), kNotQlxLogMessage);
   // Matching records keep the line numbers of the whole list.
   std::optional<std::vector<uint32_t>> rows;

@@ -3,11 +3,13 @@
 #include "cli/Command.h"
 
 bool OpenLog(const std::string& path, OpenedLog& log) {
-  if (log.image.Load(path.c_str()) != 0) {
-    Fail(path + ": " + log.image.FailureReason());
+  auto image = std::make_shared<LogFileImage>();
+  if (image->Load(path.c_str()) != 0) {
+    Fail(path + ": " + image->FailureReason());
     return false;
   }
+  log.image = image;
   log.parser.Reset();
-  log.parser.Parse(log.image.Data(), log.image.Length());
+  log.parser.Parse(log.image);
   return true;
 }

@@ -2,12 +2,14 @@
 // clear message for the files that yield no records.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "log/RecordParser.h"
 
 struct OpenedLog {
-  LogFileImage image;
+  // Shared with the parser's records, which refer to its bytes.
+  std::shared_ptr<const LogFileImage> image;
   RecordParser parser;
 };
 

@@ -14,10 +14,14 @@ constexpr size_t kKeptOnClear = size_t{16} << 20;
 
 size_t RoundUp(size_t bytes) { return (bytes + kHugePage - 1) / kHugePage * kHugePage; }
 
+// Below this an array stays in small pages: a huge page for a side table of
+// a few entries would cost more memory than the whole table.
+constexpr size_t kHugeFrom = size_t{8} << 20;
+
 void AdviseHugePages(void* data, size_t bytes) {
 #ifdef MADV_HUGEPAGE
   // Only advice: without huge pages the array still works in small ones.
-  madvise(data, bytes, MADV_HUGEPAGE);
+  if (bytes >= kHugeFrom) madvise(data, bytes, MADV_HUGEPAGE);
 #endif
 }
 
@@ -63,6 +67,11 @@ void PageBuffer::Grow(size_t needed) {
 void PageBuffer::Clear() {
   size_ = 0;
   if (capacity_ > kKeptOnClear) Release();
+}
+
+void PageBuffer::ReleaseTail() {
+  const size_t kept = RoundUp(size_);
+  if (data_ != nullptr && kept < capacity_) madvise(data_ + kept, capacity_ - kept, MADV_DONTNEED);
 }
 
 void PageBuffer::Release() {

@@ -38,6 +38,8 @@ class PageBuffer {
   }
   // Empties the array; a large mapping is returned to the system.
   void Clear();
+  // Returns the whole pages past the end to the system; the capacity stays.
+  void ReleaseTail();
 
  private:
   void Grow(size_t needed);

@@ -1,39 +1,130 @@
 #include "log/RecordList.h"
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 #include <stdexcept>
+
+namespace {
+
+constexpr unsigned kStoredBit = 39;
+constexpr unsigned kLengthShift = 40;
+constexpr unsigned kKindShift = 56;
+constexpr uint64_t kLongLength = 0xFFFF;
+constexpr size_t kMaxKinds = 256;
+// Records per block of the time-run lookup.
+constexpr unsigned kBlockShift = 8;
+
+}  // namespace
 
 void RecordList::Clear() {
   index_.Clear();
+  runTimes_.Clear();
+  runFirsts_.Clear();
+  blockRuns_.Clear();
+  longLengths_.Clear();
+  kinds_.clear();
+  lastKind_ = 0;
   bytes_.Clear();
+  image_.reset();
+  imageLength_ = 0;
 }
 
 void RecordList::Reserve(size_t records, size_t bytes) {
-  index_.Reserve(index_.Size() + records * sizeof(IndexEntry));
+  index_.Reserve(index_.Size() + records);
   bytes_.Reserve(bytes_.Size() + bytes);
+}
+
+void RecordList::UseImage(std::shared_ptr<const uint8_t> bytes, size_t length) {
+  if (image_ != nullptr && (image_ != bytes || imageLength_ != length))
+    throw std::logic_error("a record list refers to one file image at a time");
+  image_ = std::move(bytes);
+  imageLength_ = length;
 }
 
 void RecordList::Append(uint64_t time, uint32_t type, uint32_t group, const uint8_t* data, size_t length) {
   const uint64_t offset = bytes_.Size();
   if (length > 0) std::memcpy(bytes_.Extend(length), data, length);
-  AppendStored(time, type, group, offset, length);
+  Add(time, type, group, offset, true, length);
 }
 
 void RecordList::AppendStored(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length) {
-  const IndexEntry entry{time, offset, static_cast<uint32_t>(length), static_cast<uint16_t>(type),
-                         static_cast<uint16_t>(group)};
-  std::memcpy(index_.Extend(sizeof entry), &entry, sizeof entry);
+  if (offset + length > bytes_.Size()) throw std::out_of_range("record bytes beyond the store");
+  Add(time, type, group, offset, true, length);
+}
+
+void RecordList::AppendImage(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length) {
+  if (offset + length > imageLength_) throw std::out_of_range("record bytes beyond the file image");
+  Add(time, type, group, offset, false, length);
+}
+
+void RecordList::Add(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, bool stored, size_t length) {
+  const size_t record = index_.Size();
+  if (offset > kMaxOffset) throw std::length_error("record offset beyond the index's reach");
+  if (record >= std::numeric_limits<uint32_t>::max()) throw std::length_error("too many records");
+  if (runTimes_.Empty() || runTimes_.Back() != time) {
+    runTimes_.PushBack(time);
+    runFirsts_.PushBack(static_cast<uint32_t>(record));
+  }
+  if (record % (size_t{1} << kBlockShift) == 0) blockRuns_.PushBack(static_cast<uint32_t>(runFirsts_.Size() - 1));
+  uint64_t lengthField = length;
+  if (length >= kLongLength) {
+    longLengths_.PushBack({record, length});
+    lengthField = kLongLength;
+  }
+  const uint64_t packed = offset | (uint64_t{stored} << kStoredBit) | (lengthField << kLengthShift) |
+                          (KindOf(type, group) << kKindShift);
+  index_.PushBack({packed});
+}
+
+uint64_t RecordList::KindOf(uint32_t type, uint32_t group) {
+  // Runs of one kind are the rule, so the last kind is tried first.
+  if (lastKind_ < kinds_.size() && kinds_[lastKind_].type == type && kinds_[lastKind_].group == group)
+    return lastKind_;
+  for (size_t k = 0; k < kinds_.size(); ++k) {
+    if (kinds_[k].type == type && kinds_[k].group == group) return lastKind_ = k;
+  }
+  if (kinds_.size() == kMaxKinds) throw std::length_error("too many kinds of record");
+  kinds_.push_back({type, group, MessageTypeColour(type)});
+  return lastKind_ = kinds_.size() - 1;
+}
+
+uint64_t RecordList::TimeOf(size_t index) const {
+  const size_t block = index >> kBlockShift;
+  const uint32_t* firsts = runFirsts_.Begin();
+  const uint32_t* from = firsts + blockRuns_[block];
+  const uint32_t* to = block + 1 < blockRuns_.Size() ? firsts + blockRuns_[block + 1] + 1 : runFirsts_.End();
+  const uint32_t* run = std::upper_bound(from, to, static_cast<uint32_t>(index)) - 1;
+  return runTimes_[static_cast<size_t>(run - firsts)];
+}
+
+uint64_t RecordList::LongLengthOf(size_t index) const {
+  const LongLength* found =
+      std::lower_bound(longLengths_.Begin(), longLengths_.End(), index,
+                       [](const LongLength& l, size_t record) { return l.record < record; });
+  return found->length;
 }
 
 Record RecordList::At(size_t index) const {
   if (index >= Count()) throw std::out_of_range("record index out of range");
-  IndexEntry e;
-  std::memcpy(&e, index_.Data() + index * sizeof(IndexEntry), sizeof e);
+  const uint64_t packed = index_[index].packed;
+  const uint64_t offset = packed & kMaxOffset;
+  const bool stored = (packed >> kStoredBit) & 1;
+  uint64_t length = (packed >> kLengthShift) & kLongLength;
+  if (length == kLongLength) length = LongLengthOf(index);
+  const Kind& kind = kinds_[packed >> kKindShift];
   Record r;
-  r.time = e.time;
-  r.type = e.type;
-  r.group = e.group;
-  r.colour = MessageTypeColour(e.type);
-  r.data = std::span<const uint8_t>(bytes_.Data() + e.offset, e.length);
+  r.time = TimeOf(index);
+  r.type = kind.type;
+  r.group = kind.group;
+  r.colour = kind.colour;
+  const uint8_t* base = stored ? bytes_.Data() : image_.get();
+  r.data = std::span<const uint8_t>(base + offset, length);
   return r;
+}
+
+size_t RecordList::IndexBytes() const {
+  return index_.Size() * sizeof(IndexEntry) + runTimes_.Size() * sizeof(uint64_t) +
+         runFirsts_.Size() * sizeof(uint32_t) + blockRuns_.Size() * sizeof(uint32_t) +
+         longLengths_.Size() * sizeof(LongLength) + kinds_.size() * sizeof(Kind);
 }

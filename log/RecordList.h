@@ -1,47 +1,93 @@
 // The records of a log in file order. Logs of hundreds of megabytes hold tens
-// of millions of records, so a record costs one 24-byte index entry and its
-// bytes in one shared store: no allocation per record.
+// of millions of records, so a record costs one 8-byte index entry and no
+// allocation of its own. Its bytes are either a range of the loaded file
+// image, which the list keeps alive for as long as it refers to it, or a
+// range of the list's own byte store, which holds only what framing changed
+// (unstuffed frames and tags, unrecognised data with collapsed escapes).
+//
+// The log time changes only at time tags, so it is kept once per run of
+// records with the same time, with the first run of every block of records
+// noted so that finding a record's run never searches more than its block.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "log/PageBuffer.h"
+#include "log/PagedArray.h"
 #include "log/Record.h"
 
 class RecordList {
  public:
+  // Offset (39 bits), store flag (1), length (16, all ones: see the long
+  // lengths), kind (8: a row of the list's table of type, group, colour).
   struct IndexEntry {
-    uint64_t time;
-    uint64_t offset;  // into the byte store
-    uint32_t length;
-    uint16_t type;
-    uint16_t group;
+    uint64_t packed;
   };
-  static_assert(sizeof(IndexEntry) == 24);
+  static_assert(sizeof(IndexEntry) == 8);
+
+  static constexpr uint64_t kMaxOffset = (uint64_t{1} << 39) - 1;
 
   void Clear();
-  // Room for at least this many more records and bytes without growing.
+  // Room for at least this many more records and stored bytes without growing.
   void Reserve(size_t records, size_t bytes);
+  // A record of a copy of the bytes.
   void Append(uint64_t time, uint32_t type, uint32_t group, const uint8_t* data, size_t length);
 
+  // The file image the records may refer to; one per list until Clear.
+  // Throws std::logic_error when a different image is already in use.
+  void UseImage(std::shared_ptr<const uint8_t> bytes, size_t length);
+  const uint8_t* ImageData() const { return image_.get(); }
+  size_t ImageLength() const { return imageLength_; }
+  // A record of the image bytes [offset, offset + length).
+  void AppendImage(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length);
+
   // The byte store is also where a parser collects bytes before it knows
-  // which record they belong to, so that a log's bytes are held once: bytes
-  // are written to the end of the store, a record is made of a range already
-  // there, and bytes that turn out to belong to no record are cut off the end.
+  // which record they belong to: bytes are written to the end of the store,
+  // a record is made of a range already there, and bytes that belong to no
+  // record (or to one that refers to the image instead) are cut off the end.
   uint8_t* ExtendBytes(size_t n) { return bytes_.Extend(n); }
   void PushByte(uint8_t b) { *bytes_.Extend(1) = b; }
   void TruncateBytes(size_t size) { bytes_.Shrink(size); }
+  // Gives the pages past the end of the store back to the system.
+  void ReleaseFreeBytes() { bytes_.ReleaseTail(); }
   const uint8_t* ByteData() const { return bytes_.Data(); }
   // A record of the stored bytes [offset, offset + length).
   void AppendStored(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length);
 
-  size_t Count() const { return index_.Size() / sizeof(IndexEntry); }
+  size_t Count() const { return index_.Size(); }
   // Throws std::out_of_range for an index at or beyond Count().
   Record At(size_t index) const;
   size_t ByteCount() const { return bytes_.Size(); }
+  // What the index takes beside the bytes: entries, time runs, long lengths.
+  size_t IndexBytes() const;
 
  private:
-  PageBuffer index_;
+  struct Kind {
+    uint32_t type;
+    uint32_t group;
+    uint32_t colour;
+  };
+  struct LongLength {
+    uint64_t record;
+    uint64_t length;
+  };
+
+  void Add(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, bool stored, size_t length);
+  uint64_t KindOf(uint32_t type, uint32_t group);
+  uint64_t TimeOf(size_t index) const;
+  uint64_t LongLengthOf(size_t index) const;
+
+  PagedArray<IndexEntry> index_;
+  PagedArray<uint64_t> runTimes_;
+  PagedArray<uint32_t> runFirsts_;  // the first record of each run
+  PagedArray<uint32_t> blockRuns_;  // the run of every block's first record
+  PagedArray<LongLength> longLengths_;
+  std::vector<Kind> kinds_;
+  size_t lastKind_ = 0;
   PageBuffer bytes_;
+  std::shared_ptr<const uint8_t> image_;
+  size_t imageLength_ = 0;
 };

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include <sys/stat.h>
@@ -18,6 +19,16 @@ constexpr uint8_t kTimeTag = 0x03;
 constexpr uint8_t kQlxEscape = 0x1B;
 constexpr uint8_t kFrameEscape = 0x10;
 constexpr uint8_t kFrameStart = 0x02;
+// Escape and start byte before the body of a tag or a frame.
+constexpr uint32_t kFramedHeader = 2;
+// The file offset of store bytes that are not from the image being parsed:
+// far enough below zero to stay negative however many bytes follow.
+constexpr int64_t kUnmapped = std::numeric_limits<int64_t>::min() / 2;
+// Bytes from the file's history kept mapped while data is pending; past
+// this, older pending bytes are simply kept in the store.
+constexpr size_t kMaxShifts = 4096;
+// A store cut back by more than this gives its pages back.
+constexpr uint64_t kReleaseBytes = uint64_t{16} << 20;
 
 // Bytes that start or end a unit when no unit is open.
 constexpr std::array<bool, 256> kUnitByte = [] {
@@ -41,13 +52,25 @@ void RecordParser::Reset() {
   records_.Reserve(kReservedRecords, pending.size());
   pieces_.clear();
   tail_ = 0;
+  kept_ = 0;
+  shifts_.assign(1, Shift{0, kUnmapped});
   if (!pending.empty()) std::memcpy(records_.ExtendBytes(pending.size()), pending.data(), pending.size());
   qlx_.Reset();
   kvt_.Reset();
   n183_.Reset();
 }
 
+void RecordParser::Parse(std::shared_ptr<const LogFileImage> image) {
+  if (image == nullptr) return;
+  const uint8_t* data = image->Data();
+  const size_t length = image->Length();
+  records_.UseImage(std::shared_ptr<const uint8_t>(std::move(image), data), length);
+  Parse(data, length);
+}
+
 void RecordParser::Parse(const uint8_t* data, size_t length) {
+  parsingImage_ = data != nullptr && data == records_.ImageData() && length == records_.ImageLength();
+  MapNextTo(parsingImage_ ? 0 : kUnmapped);
   // Unit bodies are never longer than their bytes in the file, so the input
   // size covers the store unless units nest.
   records_.Reserve(0, length);
@@ -58,7 +81,9 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
   size_t i = 0;
   while (i < length) {
     if (const size_t pairs = EscapePairs(data + i, length - i); pairs != 0) {
+      const int64_t next = NextFileOffset() + static_cast<int64_t>(2 * pairs);
       std::memset(records_.ExtendBytes(pairs), kQlxEscape, pairs);
+      MapNextTo(next);
       i += 2 * pairs;
       continue;
     }
@@ -76,6 +101,7 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
     }
   }
   Flush(End());
+  Compact();
 }
 
 inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
@@ -123,7 +149,11 @@ inline size_t RecordParser::EscapePairs(const uint8_t* p, size_t n) {
 [[gnu::always_inline]] inline bool RecordParser::Step(uint8_t b) {
   const bool tagWasOpen = qlx_.InFrame();
   const int32_t r = qlx_.Feed(b);
-  if (r != FR_EscapePair) records_.PushByte(b);
+  if (r != FR_EscapePair) {
+    records_.PushByte(b);
+  } else {
+    MapNextTo(NextFileOffset() + 1);
+  }
   const uint64_t at = End() - 1;
   switch (r) {
     case FR_EscapeSeen:
@@ -139,11 +169,11 @@ inline size_t RecordParser::EscapePairs(const uint8_t* p, size_t n) {
       const ByteBuffer& body = qlx_.GetBuffer();
       if (body.length > 0 && body.data[0] == kTimeTag) {
         logTime_ = LoadLEPadded(std::span<const uint8_t>(body.data, body.length), 1, 8);
-        Finish(tagFrom_, false, 0, 0, nullptr, 0);
+        Finish(tagFrom_, false, 0, 0, nullptr, 0, kFramedHeader);
       } else {
         // A tag with an empty body still becomes a (blank) QLX record, so
         // that the bytes it occupied are visible in the list.
-        Finish(tagFrom_, true, MT_QLX, MG_QLX, body.data, body.length);
+        Finish(tagFrom_, true, MT_QLX, MG_QLX, body.data, body.length, kFramedHeader);
       }
       return true;
     }
@@ -169,7 +199,8 @@ inline size_t RecordParser::EscapePairs(const uint8_t* p, size_t n) {
       return true;
     case FR_Complete: {
       const ByteBuffer& body = kvt_.GetBuffer();
-      Finish(frameFrom_, true, KvtMessageType(body.data, body.length), MG_KVT, body.data, body.length);
+      Finish(frameFrom_, true, KvtMessageType(body.data, body.length), MG_KVT, body.data, body.length,
+             kFramedHeader);
       return true;
     }
     default:
@@ -184,7 +215,8 @@ inline size_t RecordParser::EscapePairs(const uint8_t* p, size_t n) {
   if (s == FR_Outside || s == FR_Started) return false;
   if (s == FR_Taken || s == FR_BufferFull) return true;
   const ByteBuffer& sentence = n183_.GetBuffer();
-  Finish(sentenceFrom_, true, s == FR_Complete ? MT_N183 : MT_N183XC, MG_N183, sentence.data, sentence.length);
+  Finish(sentenceFrom_, true, s == FR_Complete ? MT_N183 : MT_N183XC, MG_N183, sentence.data, sentence.length,
+         0);
   return true;
 }
 
@@ -202,16 +234,32 @@ uint64_t RecordParser::HeldFrom() const {
 }
 
 void RecordParser::Finish(uint64_t from, bool add, uint32_t type, uint32_t group, const uint8_t* data,
-                          size_t length) {
+                          size_t length, uint32_t header) {
+  const int64_t next = NextFileOffset();
+  const int64_t inImage = add && length > 0 ? ImageOffsetOf(from, header, data, length) : -1;
+  // A body found in the image is not stored; one byte stands in its place,
+  // so that the pending bytes on either side stay apart as they would with
+  // the body between them.
+  const auto storeBody = [&] {
+    if (inImage >= 0) {
+      records_.PushByte(0);
+    } else {
+      std::memcpy(records_.ExtendBytes(length), data, length);
+    }
+  };
   uint64_t at;
   if (from >= tail_) {
     // The usual case: the unit's bytes end the store, and its record takes
     // their place.
     records_.TruncateBytes(from);
-    if (!add) return;
+    if (!add) {
+      MapNextTo(next);
+      Compact();
+      return;
+    }
     if (length > 0 && from > tail_) pieces_.push_back({tail_, from});
     at = from;
-    if (length > 0) std::memcpy(records_.ExtendBytes(length), data, length);
+    if (length > 0) storeBody();
     if (length > 0) tail_ = End();
   } else {
     // A record of an inner unit lies among the unit's bytes: they are left
@@ -219,11 +267,18 @@ void RecordParser::Finish(uint64_t from, bool add, uint32_t type, uint32_t group
     Take(from, End(), false);
     if (!add) return;
     at = End();
-    if (length > 0) std::memcpy(records_.ExtendBytes(length), data, length);
+    if (length > 0) storeBody();
     tail_ = End();
   }
+  MapNextTo(next);
   Flush(HeldFrom());
-  records_.AppendStored(logTime_, type, group, at, length);
+  if (inImage >= 0) {
+    records_.AppendImage(logTime_, type, group, static_cast<uint64_t>(inImage), length);
+  } else {
+    records_.AppendStored(logTime_, type, group, at, length);
+    kept_ = std::max(kept_, at + length);
+  }
+  Compact();
 }
 
 void RecordParser::Abandon(uint64_t from, uint64_t to, uint64_t heldFrom) {
@@ -235,7 +290,56 @@ void RecordParser::Abandon(uint64_t from, uint64_t to, uint64_t heldFrom) {
 }
 
 void RecordParser::AppendUnknown(const Span& span) {
-  records_.AppendStored(logTime_, MT_Unknown, MG_None, span.begin, span.end - span.begin);
+  const size_t length = span.end - span.begin;
+  const int64_t inImage = ImageOffsetOf(span.begin, 0, records_.ByteData() + span.begin, length);
+  if (inImage >= 0) {
+    records_.AppendImage(logTime_, MT_Unknown, MG_None, static_cast<uint64_t>(inImage), length);
+  } else {
+    records_.AppendStored(logTime_, MT_Unknown, MG_None, span.begin, length);
+    kept_ = std::max(kept_, span.end);
+  }
+}
+
+void RecordParser::MapNextTo(int64_t file) {
+  const uint64_t at = End();
+  while (!shifts_.empty() && shifts_.back().store >= at) shifts_.pop_back();
+  const int64_t fileMinusStore = file - static_cast<int64_t>(at);
+  if (!shifts_.empty() && shifts_.back().fileMinusStore == fileMinusStore) return;
+  // Dropping the oldest shifts only leaves their bytes unmapped, so that
+  // they are kept in the store: a long run of junk full of collapsed
+  // escapes never makes this table grow with the file.
+  if (shifts_.size() >= kMaxShifts) shifts_.erase(shifts_.begin(), shifts_.begin() + kMaxShifts / 2);
+  shifts_.push_back({at, fileMinusStore});
+}
+
+int64_t RecordParser::FileOffsetOf(uint64_t store) const {
+  const auto after = std::upper_bound(shifts_.begin(), shifts_.end(), store,
+                                      [](uint64_t s, const Shift& shift) { return s < shift.store; });
+  if (after == shifts_.begin()) return -1;
+  return static_cast<int64_t>(store) + (after - 1)->fileMinusStore;
+}
+
+int64_t RecordParser::ImageOffsetOf(uint64_t store, uint32_t header, const uint8_t* data, size_t length) const {
+  if (!parsingImage_) return -1;
+  const int64_t from = FileOffsetOf(store);
+  if (from < 0) return -1;
+  const uint64_t at = static_cast<uint64_t>(from) + header;
+  if (at > records_.ImageLength() || length > records_.ImageLength() - at) return -1;
+  // The comparison is the proof: bytes that read the same in the image are
+  // the record's bytes, whatever the framing did around them.
+  if (length > 0 && std::memcmp(records_.ImageData() + at, data, length) != 0) return -1;
+  return static_cast<int64_t>(at);
+}
+
+void RecordParser::Compact() {
+  if (kept_ >= End() || tail_ != End() || !pieces_.empty() || HeldFrom() != End()) return;
+  const int64_t next = NextFileOffset();
+  const uint64_t freed = End() - kept_;
+  records_.TruncateBytes(kept_);
+  if (freed > kReleaseBytes) records_.ReleaseFreeBytes();
+  tail_ = kept_;
+  shifts_.clear();
+  MapNextTo(next);
 }
 
 void RecordParser::Flush(uint64_t upTo) {

@@ -6,12 +6,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "log/Deserialise.h"
 #include "log/PageBuffer.h"
 #include "log/RecordList.h"
+
+class LogFileImage;
 
 class RecordParser {
  public:
@@ -21,8 +24,13 @@ class RecordParser {
   // in the same run starts with the last time of the first.
   void Reset();
   // Appends the records of the bytes; the pending unrecognised data is
-  // flushed at the end.
+  // flushed at the end. The records hold copies of their bytes.
   void Parse(const uint8_t* data, size_t length);
+  // The same for the whole image, but the records refer to their bytes in
+  // the image wherever the file holds them as they are, and the record list
+  // keeps the image alive (nobody may load it again meanwhile). One image
+  // per parser between resets.
+  void Parse(std::shared_ptr<const LogFileImage> image);
   // True when a deserialiser took the byte.
   bool Feed(uint8_t b);
 
@@ -39,6 +47,12 @@ class RecordParser {
     uint64_t begin;
     uint64_t end;
   };
+  // From store position `store` on, store bytes stand at file offset
+  // store + fileMinusStore, until the next shift.
+  struct Shift {
+    uint64_t store;
+    int64_t fileMinusStore;
+  };
 
   inline bool Step(uint8_t b);
   // The bytes from p that no deserialiser treats specially in the present
@@ -54,8 +68,10 @@ class RecordParser {
   uint64_t HeldFrom() const;
   // A unit whose bytes start at `from` completed: its bytes leave the
   // pending data and, when `add`, its record follows the unrecognised
-  // bytes before the units still open.
-  void Finish(uint64_t from, bool add, uint32_t type, uint32_t group, const uint8_t* data, size_t length);
+  // bytes before the units still open. Its body follows `header` bytes of
+  // framing in the file.
+  void Finish(uint64_t from, bool add, uint32_t type, uint32_t group, const uint8_t* data, size_t length,
+              uint32_t header);
   // A unit abandoned inside another that is still open: its bytes [from,
   // to) belong to neither, so they become unrecognised data now, or the
   // outer unit would take them with it when it completes.
@@ -67,6 +83,19 @@ class RecordParser {
   void Take(uint64_t from, uint64_t to, bool keep);
   void AppendUnknown(const Span& span);
 
+  // The file offset of the next byte stored.
+  int64_t NextFileOffset() const { return static_cast<int64_t>(End()) + shifts_.back().fileMinusStore; }
+  // Notes that the next byte stored is the file's byte `file`.
+  void MapNextTo(int64_t file);
+  // Where the store byte stands in the file; negative when that is not known.
+  int64_t FileOffsetOf(uint64_t store) const;
+  // Where these bytes, stored from `store` on after `header` bytes of
+  // framing, stand as they are in the image being parsed; -1 when they do not.
+  int64_t ImageOffsetOf(uint64_t store, uint32_t header, const uint8_t* data, size_t length) const;
+  // With nothing pending and no unit open, cuts off the store bytes that no
+  // record refers to.
+  void Compact();
+
   // The pending unrecognised data lives in the record list's byte store, so
   // a long run of junk is held once: pieces cut off by records of units that
   // completed inside it, then the open tail from tail_ to End().
@@ -77,6 +106,10 @@ class RecordParser {
   uint64_t frameFrom_ = 0;
   uint64_t frameEscapeAt_ = 0;
   uint64_t sentenceFrom_ = 0;
+  // Records may refer to the store bytes below this.
+  uint64_t kept_ = 0;
+  std::vector<Shift> shifts_;
+  bool parsingImage_ = false;
   CQLX_Deserialise qlx_;
   CKVT_Deserialise kvt_;
   CN183_Deserialise n183_;

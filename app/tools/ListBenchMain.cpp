@@ -57,10 +57,9 @@ int main(int argc, char* argv[]) {
   {
     QElapsedTimer core;
     core.start();
-    LogFileImage image;
+    auto image = std::make_shared<LogFileImage>();
     RecordParser parser;
-    image.Load(QFile::encodeName(args[1]).constData());
-    parser.Parse(image.Data(), image.Length());
+    if (image->Load(QFile::encodeName(args[1]).constData()) == 0) parser.Parse(std::move(image));
     coreMs = Milliseconds(core);
   }
   QElapsedTimer shown;
