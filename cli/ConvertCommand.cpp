@@ -150,7 +150,7 @@ int RunConvert(const CommandArgs& args) {
     uint32_t clock = StartClock(log);
     gateway.SelectDatabase(database, clock);
     bool versionWritten = false;
-    ProgressLine progress("convert", log.parser.Count(), log.image.Length());
+    ProgressLine progress("convert", log.parser.Count(), log.image->Length());
     for (size_t i = 0; i < log.parser.Count(); ++i) {
       progress.Update(i);
       const Record record = log.parser.At(i);
