@@ -9,6 +9,7 @@
 #include "decode/N183Decoder.h"
 #include "decode/N2kDecoder.h"
 #include "gateway/N183ToPgnList.h"
+#include "gateway/TargetSentences.h"
 #include "gateway/WXN.h"
 #include "library/N183Lookup.h"
 #include "library/N2kLookup.h"
@@ -62,29 +63,6 @@ void ShowN183Output(CTreeNode& node, CWXN& gateway, uint32_t now) {
     CTreeNode& child = output.AddNode();
     child.SetExpand(true);
     DecodeN183Sentence(record, child, DM_Full, nullptr);
-  }
-}
-
-// Every sentence the gateway's database would build from what the message
-// stored, decoded as it would go out.
-void ShowActualSentences(CTreeNode& node, CWXN& gateway, const std::set<uint32_t>& sentenceIndices,
-                         uint32_t now) {
-  const DatabaseImageView& database = gateway.Engine().database;
-  for (uint32_t index : sentenceIndices) {
-    const SentenceDefinition* sentence = GetSentenceByIndex(index);
-    if (!sentence) continue;
-    const char* formatter = FormatterOf(*sentence);
-    const uint8_t* entry = FindN183TxSentence(database, formatter[0], formatter[1], formatter[2]);
-    if (!entry) continue;
-    gateway.N183Output().clear();
-    gateway.BuildN183Sentence(entry, now);
-    for (const N183OutputSentence& sent : gateway.N183Output()) {
-      SentenceRecord record;
-      MakeSentenceRecord(reinterpret_cast<const uint8_t*>(sent.text), sent.length, sent.time, record);
-      CTreeNode& child = node.AddNode();
-      DecodeN183Sentence(record, child, DM_Full, nullptr);
-      child.SetText("%c%c%c", formatter[0], formatter[1], formatter[2]);
-    }
   }
 }
 
@@ -148,19 +126,7 @@ bool ShowN2kConversion(CTreeNode& node, const N2kMessage& message, CWXN* gateway
   CTreeNode& created = node.AddNode();
   created.SetText("Repository values created:");
   created.SetExpand(true);
-  CTreeNode& targetted = created.AddNode();
-  targetted.SetText("NMEA 0183 Sentences Targetted ");
-  targetted.SetExpand(true);
-  CTreeNode& library = targetted.AddNode();
-  library.SetText("All (Library) Sentences");
-  library.SetExpand(true);
-  for (uint32_t index : sentenceIndices) {
-    if (const SentenceDefinition* sentence = GetSentenceByIndex(index))
-      library.AddNode().SetText("%s", FormatterOf(*sentence));
-  }
-  CTreeNode& actual = targetted.AddNode();
-  actual.SetText("Actual (Database) Sentences");
-  ShowActualSentences(actual, *gateway, sentenceIndices, now);
+  ShowTargetSentences(created.AddNode(), sentenceIndices, *gateway, now);
 
   ShowN183Output(node, *gateway, now);
   return true;
