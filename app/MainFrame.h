@@ -8,11 +8,12 @@
 #include <array>
 
 #include "app/FrameCommands.h"
+#include "app/InfoView.h"
 #include "app/RecentFileList.h"
 
-class CInfoView;
 class CLibraryDlg;
 class CListSplitter;
+class CPlotWindow;
 class CQLXReaderDoc;
 class CQLXReaderView;
 class OpenProgress;
@@ -40,6 +41,8 @@ class CMainFrame : public QMainWindow {
   CQLXReaderView* ListView() const { return list_; }
   CInfoView* InfoView() const { return info_; }
   CListSplitter* Splitter() const { return splitter_; }
+  // Null until a field is first plotted.
+  CPlotWindow* PlotWindow() const { return plot_; }
 
   void setVisible(bool visible) override;
 
@@ -63,6 +66,10 @@ class CMainFrame : public QMainWindow {
   void ShowAbout();
   void SwitchPane();
   void ShowDatabaseView();
+  // Gathers the field's series from the whole log and shows it.
+  void ShowPlot(const PlotRequest& request, bool add);
+  // A record chosen outside the list (a plotted point): its row, if shown.
+  void ChooseRecord(size_t index);
 
   CQLXReaderDoc& doc_;
   std::array<QAction*, kFrameCommandCount> commands_;
@@ -82,4 +89,5 @@ class CMainFrame : public QMainWindow {
   QElapsedTimer openTimer_;
   bool placementRestored_ = false;
   CLibraryDlg* databaseView_ = nullptr;
+  CPlotWindow* plot_ = nullptr;
 };

@@ -12,8 +12,8 @@
 
 #include "app/InfoView.h"
 #include "app/QLXReaderDoc.h"
-#include "app/TreeCtrlBinding.h"
 #include "log/MessageType.h"
+#include "query/FieldLines.h"
 
 namespace {
 
@@ -159,6 +159,13 @@ void CQLXReaderView::CopySelection() {
   PutOnClipboard(SelectionText(doc_.At(index), EarlierRecords(index)));
 }
 
+void CQLXReaderView::Choose(int row) {
+  if (row < 0 || row >= model_.rowCount()) return;
+  selectRow(row);
+  scrollTo(model_.index(row, 0), QAbstractItemView::PositionAtCenter);
+  ShowRecordDetails(row);
+}
+
 void CQLXReaderView::ShowRecordDetails(int row) {
   if (row < 0 || row >= model_.rowCount()) return;
   const Record record = doc_.At(model_.RecordIndex(row));
@@ -166,7 +173,13 @@ void CQLXReaderView::ShowRecordDetails(int row) {
   PutOnClipboard(SelectionText(record, earlier));
   if (CInfoView* info = doc_.InfoView()) {
     context_.earlier = earlier;
-    DecodeRecord(DM_Full, context_, record, nullptr);
-    ShowInTreeCtrl(*info, context_.tree);
+    // The fields the decode reports let the info view offer a plot of the
+    // one under a line.
+    FieldRecorder recorder;
+    {
+      const FieldSinkScope scope(recorder);
+      DecodeRecord(DM_Full, context_, record, nullptr);
+    }
+    info->ShowDecode(model_.RecordIndex(row), context_.tree, std::move(recorder.fields));
   }
 }

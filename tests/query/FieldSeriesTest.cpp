@@ -11,6 +11,7 @@
 #include "log/RecordParser.h"
 #include "query/FieldLines.h"
 #include "query/FieldSeries.h"
+#include "query/SeriesCsv.h"
 #include "tests/QlxProgram.h"
 
 namespace {
@@ -142,6 +143,37 @@ TEST_F(FieldSeriesTest, AnotherSourceOrAMissingFieldIsNotTheSeries) {
     EXPECT_FALSE(point.reported);
     EXPECT_TRUE(std::isnan(point.value));
   }
+}
+
+// A plot's data file reads back to the series: every number to the same
+// double, every gap empty with its status.
+TEST_F(FieldSeriesTest, PlotDataReadsBackToTheSeries) {
+  const SeriesField field{{true, 130312, 36, {}}, 0, 4};
+  std::optional<std::vector<SeriesPoint>> series = GatherSeries(field, Records());
+  ASSERT_TRUE(series);
+  ASSERT_GT(series->size(), 2u);
+  (*series)[1].value = std::nan("");
+  (*series)[1].status = FieldStatus::OutOfRange;
+  std::string csv = SeriesCsvHeader();
+  AppendSeriesCsv(csv, field, "Actual Temperature", "K", *series);
+  const std::vector<std::vector<std::string>> rows = ParseCsv(csv);
+  ASSERT_EQ(rows.size(), series->size() + 1);
+  EXPECT_EQ(rows[0].size(), 10u);
+  for (size_t i = 0; i < series->size(); ++i) {
+    const SeriesPoint& point = (*series)[i];
+    const std::vector<std::string>& row = rows[i + 1];
+    ASSERT_EQ(row.size(), 10u);
+    EXPECT_EQ(row[0], std::to_string(point.record + 1));
+    EXPECT_EQ(row[2], "130312");
+    EXPECT_EQ(row[3], "36");
+    EXPECT_EQ(row[6], "Actual Temperature");
+    EXPECT_EQ(row[9], FieldStatusWord(point.status));
+    if (std::isnan(point.value))
+      EXPECT_EQ(row[7], "");
+    else
+      EXPECT_EQ(std::strtod(row[7].c_str(), nullptr), point.value);
+  }
+  EXPECT_EQ(rows[2][9], "out of range");
 }
 
 TEST_F(FieldSeriesTest, CancelGivesNoSeries) {
