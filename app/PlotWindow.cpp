@@ -69,7 +69,8 @@ CPlotWindow::CPlotWindow(QWidget* parent)
 }
 
 double CPlotWindow::Seconds(uint64_t time) const {
-  return (static_cast<double>(time) - static_cast<double>(origin_)) / kTicksPerSecond;
+  // The difference first: a log time has more digits than a double keeps.
+  return static_cast<double>(static_cast<int64_t>(time - origin_)) / kTicksPerSecond;
 }
 
 void CPlotWindow::Clear() {
