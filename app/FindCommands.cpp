@@ -110,7 +110,7 @@ bool FindCommands::Search(bool forward) {
     status_.showMessage(QStringLiteral("\"%1\" was not found").arg(text_), kMessageMs);
     return false;
   }
-  Choose(static_cast<int>(found));
+  list_.Choose(static_cast<int>(found));
   if (wrapped)
     status_.showMessage(forward ? QStringLiteral("Passed the end of the list; continued from the top")
                                 : QStringLiteral("Passed the top of the list; continued from the end"),
@@ -138,7 +138,7 @@ bool FindCommands::GoToLine(size_t line) {
     status_.showMessage(QStringLiteral("No line %1 is shown").arg(line), kMessageMs);
     return false;
   }
-  Choose(row);
+  list_.Choose(row);
   const size_t shown = model.RecordIndex(row) + 1;
   if (shown != line)
     status_.showMessage(QStringLiteral("Line %1 is hidden by the filter; went to line %2").arg(line).arg(shown),
@@ -168,7 +168,7 @@ bool FindCommands::GoToTime(const QString& time) {
   for (int row = 0; row < model.rowCount(); ++row) {
     uint32_t ms = 0;
     if (TimeOfDay(model.Doc().At(model.RecordIndex(row)), ms) && ms >= wanted) {
-      Choose(row);
+      list_.Choose(row);
       status_.clearMessage();
       return true;
     }
@@ -177,9 +177,3 @@ bool FindCommands::GoToTime(const QString& time) {
   return false;
 }
 
-void FindCommands::Choose(int row) {
-  list_.selectRow(row);
-  list_.scrollTo(list_.model()->index(row, 0), QAbstractItemView::PositionAtCenter);
-  // As a click does: the info view and the clipboard follow.
-  list_.ShowRecordDetails(row);
-}

@@ -40,7 +40,6 @@ class FindCommands : public QObject {
   void PromptLine();
   void PromptTime();
   bool Search(bool forward);
-  void Choose(int row);
 
   QWidget& window_;
   CQLXReaderView& list_;

@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -23,6 +24,7 @@
 #include "app/ListSplitter.h"
 #include "app/LockKeyPanes.h"
 #include "app/OpenProgress.h"
+#include "app/PlotWindow.h"
 #include "app/QLXReaderDoc.h"
 #include "app/QLXReaderView.h"
 #include "log/RecordParser.h"
@@ -236,6 +238,14 @@ void CMainFrame::ConnectCommands() {
     if (saved == QString::fromLatin1(choice.text)) word = QString::fromLatin1(choice.word);
   QString error;
   doc_.SelectDatabase(word, error);
+  connect(info_, &CInfoView::PlotRequested, this, &CMainFrame::ShowPlot);
+  // A plot's records belong to the log it was made from.
+  connect(&doc_, &CQLXReaderDoc::ContentsAboutToChange, this, [this] {
+    if (plot_ != nullptr) {
+      plot_->Clear();
+      plot_->hide();
+    }
+  });
 }
 
 void CMainFrame::OpenFile(const QString& path) {
@@ -327,6 +337,31 @@ void CMainFrame::ShowDatabaseView() {
   databaseView_->show();
   databaseView_->raise();
   databaseView_->activateWindow();
+}
+
+void CMainFrame::ShowPlot(const PlotRequest& request, bool add) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  std::optional<std::vector<SeriesPoint>> points = GatherSeries(request.field, doc_.Records());
+  QApplication::restoreOverrideCursor();
+  if (!points) return;
+  if (plot_ == nullptr) {
+    plot_ = new CPlotWindow(this);
+    plot_->setWindowFlag(Qt::Window);
+    connect(plot_, &CPlotWindow::RecordChosen, this, &CMainFrame::ChooseRecord);
+  }
+  plot_->Plot(request, std::move(*points), add && plot_->isVisible());
+  plot_->show();
+  plot_->raise();
+  plot_->activateWindow();
+}
+
+void CMainFrame::ChooseRecord(size_t index) {
+  const int row = list_->Model().RowOfRecord(index);
+  if (row < 0) {
+    statusBar()->showMessage(QStringLiteral("Line %1 is hidden by the filter").arg(index + 1), 5000);
+    return;
+  }
+  list_->Choose(row);
 }
 
 void CMainFrame::UpdateTitle() {

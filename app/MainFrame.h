@@ -8,11 +8,12 @@
 #include <array>
 
 #include "app/FrameCommands.h"
+#include "app/InfoView.h"
 #include "app/RecentFileList.h"
 
-class CInfoView;
 class CLibraryDlg;
 class CListSplitter;
+class CPlotWindow;
 class CQLXReaderDoc;
 class CQLXReaderView;
 class OpenProgress;
@@ -47,6 +48,8 @@ class CMainFrame : public QMainWindow {
   QAction* GatewayConversion() const { return gatewayConversion_; }
   QAction* DatabaseChoice(const QString& text) const;
   QLabel* DatabasePane() const { return databasePane_; }
+  // Null until a field is first plotted.
+  CPlotWindow* PlotWindow() const { return plot_; }
 
   void setVisible(bool visible) override;
 
@@ -73,6 +76,10 @@ class CMainFrame : public QMainWindow {
   void MakeGatewayMenu(QMenu& view);
   void SetGatewayMode(bool on);
   void ShowDatabaseSelection(const QString& word);
+  // Gathers the field's series from the whole log and shows it.
+  void ShowPlot(const PlotRequest& request, bool add);
+  // A record chosen outside the list (a plotted point): its row, if shown.
+  void ChooseRecord(size_t index);
 
   CQLXReaderDoc& doc_;
   std::array<QAction*, kFrameCommandCount> commands_;
@@ -95,4 +102,5 @@ class CMainFrame : public QMainWindow {
   QAction* gatewayConversion_ = nullptr;
   QList<QAction*> databaseChoices_;
   QLabel* databasePane_ = nullptr;
+  CPlotWindow* plot_ = nullptr;
 };

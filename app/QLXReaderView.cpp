@@ -12,8 +12,8 @@
 
 #include "app/InfoView.h"
 #include "app/QLXReaderDoc.h"
-#include "app/TreeCtrlBinding.h"
 #include "log/MessageType.h"
+#include "query/FieldLines.h"
 
 namespace {
 
@@ -175,12 +175,28 @@ void CQLXReaderView::Decode(size_t index, DecodeContext& context) {
     DecodeRecord(DM_Full, context, doc_.At(index), nullptr);
 }
 
+void CQLXReaderView::Choose(int row) {
+  if (row < 0 || row >= model_.rowCount()) return;
+  selectRow(row);
+  scrollTo(model_.index(row, 0), QAbstractItemView::PositionAtCenter);
+  ShowRecordDetails(row);
+}
+
 void CQLXReaderView::ShowRecordDetails(int row) {
   if (row < 0 || row >= model_.rowCount()) return;
   const size_t index = model_.RecordIndex(row);
-  Decode(index, context_);
+  // The fields the decode reports let the info view offer a plot of the one
+  // under a line. A gateway decode also shows what the gateway sent, whose
+  // fields are not the record's, so it offers none.
+  FieldRecorder recorder;
+  if (doc_.GatewayMode()) {
+    Decode(index, context_);
+  } else {
+    const FieldSinkScope scope(recorder);
+    Decode(index, context_);
+  }
   PutOnClipboard(SelectionText(doc_.At(index), context_.earlier, context_.text));
-  if (CInfoView* info = doc_.InfoView()) ShowInTreeCtrl(*info, context_.tree);
+  if (CInfoView* info = doc_.InfoView()) info->ShowDecode(index, context_.tree, std::move(recorder.fields));
 }
 
 void CQLXReaderView::ShowSelectedRecord() { ShowRecordDetails(SelectedRow()); }

@@ -26,6 +26,9 @@ class CQLXReaderView : public QTableView {
   void ShowRecordDetails(int row);
   // Again, after the way of decoding changed; nothing without a selection.
   void ShowSelectedRecord();
+  // Selects the row and brings it into view; the info view and the clipboard
+  // follow, as on a click. Does nothing for a row outside the list.
+  void Choose(int row);
   // The selected record's description to the clipboard, as choosing it does;
   // nothing without a selection.
   void CopySelection();

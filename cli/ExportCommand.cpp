@@ -162,7 +162,7 @@ const CommandRegistration kExport{{
     "                  it, stdout.\n"
     "\n"
     "Numbers are exact decimals of the logged values, in the unit given;\n"
-    "text is UTF-8. Device messages (KVT-HOX) carry no field values here.\n"
+    "text is UTF-8.\n"
     "A failed write is reported with exit status 2.",
     &RunExport,
 }};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "decode/HoxLibrary.h"
 #include "library/N183Lookup.h"
 #include "library/N2kTables.h"
 
@@ -14,6 +15,29 @@ FieldResult N2kResult(const FieldSink& sink, const FieldDefinition& field) {
   r.number = field.fieldNumber + 1u;
   r.name = field.name;
   return r;
+}
+
+FieldResult HoxResult(const FieldSink& sink, const HoxFieldDefinition& field) {
+  FieldResult r;
+  r.section = sink.Section();
+  r.number = field.fieldNumber + 1u;
+  r.name = field.name;
+  return r;
+}
+
+// The device-message types that count time; the others are plain numbers,
+// codes or bit patterns.
+std::string_view HoxUnit(uint32_t typeCode) {
+  switch (typeCode) {
+    case HT_Duration:
+      return "s";
+    case HT_Milliseconds:
+      return "ms";
+    case HT_Microseconds:
+      return "us";
+    default:
+      return {};
+  }
 }
 
 }  // namespace
@@ -79,5 +103,29 @@ void ReportN183Field(FieldSink& sink, uint32_t fieldNumber, const SentenceFieldD
     r.kind = FieldValueKind::Text;
     r.text = text;
   }
+  sink.Field(r);
+}
+
+void ReportHoxValue(FieldSink& sink, const HoxFieldDefinition& field, uint32_t typeCode, const RepositoryValue& value) {
+  FieldResult r = HoxResult(sink, field);
+  r.unit = HoxUnit(typeCode);
+  r.status = StatusOfValue(value);
+  if (r.status == FieldStatus::Valid) {
+    r.kind = FieldValueKind::Scaled;
+    r.value = value;
+  }
+  sink.Field(r);
+}
+
+void ReportHoxText(FieldSink& sink, const HoxFieldDefinition& field, std::string_view text) {
+  FieldResult r = HoxResult(sink, field);
+  r.kind = FieldValueKind::Text;
+  r.text = text;
+  sink.Field(r);
+}
+
+void ReportHoxStatus(FieldSink& sink, const HoxFieldDefinition& field, FieldStatus status) {
+  FieldResult r = HoxResult(sink, field);
+  r.status = status;
   sink.Field(r);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "decode/ErrorCodes.h"
+#include "decode/FieldReport.h"
 #include "decode/NumberFormat.h"
 #include "log/ByteOrder.h"
 #include "base/SafeFormat.h"
@@ -126,6 +127,13 @@ void AddArrayLines(CTreeNode& node, const uint8_t* bytes, uint32_t count) {
     node.AddLineString(std::move(line));
   }
   node.SetExpand(true);
+}
+
+// The characters AppendQuoted shows: up to the first byte of 0x80 or more.
+std::string_view QuotedChars(const uint8_t* bytes, size_t count) {
+  size_t n = 0;
+  while (n < count && bytes[n] < 0x80) ++n;
+  return {reinterpret_cast<const char*>(bytes), n};
 }
 
 RepositoryValue NoNumber() {
@@ -255,6 +263,9 @@ void DecodeHoxFields(CTreeNode& node, const HoxMessage& message, const HoxDefini
     node.AddLineString(std::move(hex));
     return;
   }
+  // A device message inside a PGN field starts outside any repetition,
+  // whatever the PGN's own decode left behind.
+  if (FieldSink* sink = ActiveFieldSink()) sink->SetSection(0);
   uint32_t offset = 0;
   for (uint32_t i = 0; i < definition->fieldCount;) {
     if (offset >= count) {
@@ -302,6 +313,7 @@ void DecodeHoxGroup(uint32_t& field, uint32_t& offset, CTreeNode& node, const Ho
       break;
     }
     const uint32_t itemStart = offset;
+    if (FieldSink* sink = ActiveFieldSink()) sink->SetSection(static_cast<uint32_t>(k + 1));
     CTreeNode& item = items.emplace_back();
     item.SetText("%s %" PRIu64 ":", label, k);
     item.SetExpand(true);
@@ -314,6 +326,8 @@ void DecodeHoxGroup(uint32_t& field, uint32_t& offset, CTreeNode& node, const Ho
       field = firstItemField;
     }
   }
+  // Fields after the group stand outside any repetition.
+  if (FieldSink* sink = ActiveFieldSink()) sink->SetSection(0);
   node.AddChild(countLine);
   for (const CTreeNode& item : items) node.AddChild(item);
 }
@@ -331,21 +345,41 @@ RepositoryValue DecodeHoxField(const HoxMessage& message, const HoxFieldDefiniti
   const HoxDataType* type = GetHoxDataType(field.dataType);
   const uint32_t code = type != nullptr ? type->code : kHoxUndecodableCode;
   RepositoryValue value = NoNumber();
+  FieldSink* sink = ActiveFieldSink();
 
   if (code == HT_TextFixed) {
     AppendQuoted(line, at, remaining);
+    if (sink) ReportHoxText(*sink, field, QuotedChars(at, remaining));
   } else if (code == HT_TextVariable) {
     // The length byte counts the whole message; the text starts two bytes on.
-    if (remaining >= 2 && at[0] == count) AppendQuoted(line, at + 2, std::min(at[0] - 2u, remaining - 2));
+    const bool present = remaining >= 2 && at[0] == count;
+    if (present) AppendQuoted(line, at + 2, std::min(at[0] - 2u, remaining - 2));
+    if (sink) {
+      if (present)
+        ReportHoxText(*sink, field, QuotedChars(at + 2, std::min(at[0] - 2u, remaining - 2)));
+      else
+        ReportHoxStatus(*sink, field, FieldStatus::NotAvailable);
+    }
   } else if (code == HT_DataArray) {
     // The array size is the byte before the field.
-    if (offset >= 1 && offset <= count && message.data[offset - 1] == remaining)
-      AddArrayLines(node, at, remaining);
+    const bool present = offset >= 1 && offset <= count && message.data[offset - 1] == remaining;
+    if (present) AddArrayLines(node, at, remaining);
+    if (sink) {
+      if (present) {
+        std::string hex;
+        AppendDottedHex(hex, at, remaining);
+        ReportHoxText(*sink, field, hex);
+      } else {
+        ReportHoxStatus(*sink, field, FieldStatus::NotAvailable);
+      }
+    }
   } else if (code >= kHoxUndecodableCode || type->byteLength > 8 || type->byteLength > remaining) {
     line += "UNDECODABLE FIELD";
+    if (sink) ReportHoxStatus(*sink, field, FieldStatus::Error);
   } else {
     value = Extract(at, type->byteLength, type->exponent);
     line += HoxValueText(value, code, message.modelId);
+    if (sink) ReportHoxValue(*sink, field, code, value);
   }
   node.SetTextString(std::move(line));
   return value;

@@ -1,11 +1,18 @@
 // Pictures the main window on a log with one record chosen:
 //   qlxreader-screenshot LOG PNG --row N        (N from 1, as the Line column)
 //   qlxreader-screenshot LOG PNG --matching TEXT (first row whose Data has TEXT)
+// or, with --plot, the plot window of fields of that record, each named by
+// the start of its line in the decode tree:
+//   qlxreader-screenshot LOG PNG --matching TEXT --plot LINE [--add LINE]...
 // The window draws itself into the picture, so no screen grabber is needed.
+#include <QAction>
 #include <QApplication>
 #include <QTextStream>
+#include <QTreeWidgetItemIterator>
 
+#include "app/InfoView.h"
 #include "app/MainFrame.h"
+#include "app/PlotWindow.h"
 #include "app/QLXReaderApp.h"
 #include "app/QLXReaderDoc.h"
 #include "app/QLXReaderView.h"
@@ -14,7 +21,7 @@
 namespace {
 
 int Usage() {
-  QTextStream(stderr) << "usage: qlxreader-screenshot LOG PNG (--row N | --matching TEXT)\n";
+  QTextStream(stderr) << "usage: qlxreader-screenshot LOG PNG (--row N | --matching TEXT) [--plot LINE [--add LINE]...]\n";
   return 2;
 }
 
@@ -30,12 +37,25 @@ int FindRow(const QAbstractItemModel& model, const QString& option, const QStrin
   return -1;
 }
 
+// Plots (or adds) the field whose decode line starts with the text.
+bool PlotLine(CInfoView& info, const QString& line, bool add) {
+  for (QTreeWidgetItemIterator it(&info); *it != nullptr; ++it) {
+    if (!(*it)->text(0).startsWith(line)) continue;
+    info.setCurrentItem(*it);
+    QAction* action = add ? info.AddToPlotAction() : info.PlotAction();
+    if (!action->isEnabled()) return false;
+    action->trigger();
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   const QStringList args = QApplication::arguments();
-  if (args.size() != 5) return Usage();
+  if (args.size() < 5 || args.size() % 2 == 0) return Usage();
 
   // The picture's size is set before the window first lays out, as a user's
   // saved placement would be.
@@ -60,7 +80,20 @@ int main(int argc, char* argv[]) {
   list.ShowRecordDetails(row);
   QApplication::processEvents();
 
-  if (!frame.grab().save(args[2])) {
+  QWidget* pictured = &frame;
+  for (qsizetype i = 5; i + 1 < args.size(); i += 2) {
+    const bool add = args[i] == QLatin1String("--add");
+    if ((!add && args[i] != QLatin1String("--plot")) || (add != (i > 5))) return Usage();
+    if (!PlotLine(*frame.InfoView(), args[i + 1], add)) {
+      QTextStream(stderr) << "no numeric field line " << args[i + 1] << '\n';
+      return 1;
+    }
+    pictured = frame.PlotWindow();
+    pictured->resize(1100, 620);
+  }
+  QApplication::processEvents();
+
+  if (!pictured->grab().save(args[2])) {
     QTextStream(stderr) << "cannot write " << args[2] << '\n';
     return 1;
   }

@@ -9,7 +9,6 @@
 #include "../QlxProgram.h"
 #include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
-#include "query/RecordFacts.h"
 
 namespace {
 
@@ -24,8 +23,16 @@ fs::path TempDir() {
 }
 
 // The field lines of every record's full decode, counted from the decode
-// text, independently of the field results the export is made from. Device
-// messages have a decoder of their own, which reports no values.
+// text, independently of the field results the export is made from: at any
+// depth, since a device message's group items and a device message inside a
+// PGN field hold field lines of their own.
+size_t FieldLinesBelow(const CTreeNode& node) {
+  size_t count = 0;
+  for (const CTreeNode& child : node.Children())
+    count += (child.Text().rfind("Field ", 0) == 0 ? 1 : 0) + FieldLinesBelow(child);
+  return count;
+}
+
 size_t DecodedFieldLines() {
   LogFileImage image;
   EXPECT_EQ(image.Load(kSample.c_str()), 0);
@@ -34,10 +41,8 @@ size_t DecodedFieldLines() {
   DecodeContext context;
   size_t count = 0;
   for (size_t i = 0; i < parser.Count(); ++i) {
-    if (IsOfKind(parser.At(i), RecordKind::Hox)) continue;
     DecodeRecord(DM_Full, context, parser.At(i), nullptr);
-    for (const CTreeNode& node : context.tree.Children())
-      if (node.Text().rfind("Field ", 0) == 0) ++count;
+    count += FieldLinesBelow(context.tree);
   }
   return count;
 }
