@@ -145,7 +145,11 @@ void AppendOtherFormat(std::string& line, const N2kMessage& m, const FieldDefini
 
 }  // namespace
 
-int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message) {
+namespace {
+
+// ParseKvtN2k without the clock: a frame that carries no time of its own
+// gets time 0, as the summary never shows it.
+int32_t ParseKvtN2kFrame(const uint8_t* body, uint32_t count, N2kMessage& message) {
   if (count < 2) return kKvtWrongLength;
   const uint8_t command = body[0];
   uint32_t dataAt;
@@ -176,11 +180,19 @@ int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message) {
   message.destination = body[6];
   // The short form carries no source address.
   message.source = command == 0x94 ? 255 : body[7];
-  message.time = command == 0x93 ? LoadU32(body + 8) : TickMilliseconds();
+  message.time = command == 0x93 ? LoadU32(body + 8) : 0;
   message.length = static_cast<int32_t>(n);
   message.capacity = N2kMessage::kCapacity;
   message.data = body + dataAt;
   return 0;
+}
+
+}  // namespace
+
+int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message) {
+  const int32_t code = ParseKvtN2kFrame(body, count, message);
+  if (code == 0 && body[0] != 0x93) message.time = TickMilliseconds();
+  return code;
 }
 
 int32_t DecodeKvtN2k(const uint8_t* body, uint32_t count, CTreeNode& root, int mode, CWXN* gateway,
@@ -188,14 +200,9 @@ int32_t DecodeKvtN2k(const uint8_t* body, uint32_t count, CTreeNode& root, int m
   N2kMessage message;
   const int32_t code = ParseKvtN2k(body, count, message);
   if (code != 0) {
-    const unsigned id = count > 0 ? body[0] : 0;
-    const unsigned length = count > 1 ? body[1] : 0;
-    if (code == kKvtCommandUnknown)
-      root.SetText("KVT-N2K Unknown Command. ID: 0x%02X, Length: %u", id, length);
-    else if (code == kKvtWrongLength)
-      root.SetText("KVT-N2K Wrong Length. ID: 0x%02X, Length: %u", id, length);
-    else
-      root.SetText("KVT-N2K Error: %i. ID: 0x%02X, Length: %u", code, id, length);
+    std::string title;
+    AppendKvtN2kFault(title, code, body, count);
+    root.SetTextString(std::move(title));
     root.AddNode().SetByteVector("KVT-N2K Data", std::span<const uint8_t>(body, count));
     return code;
   }
@@ -221,9 +228,23 @@ void DecodeN2kMessage(const N2kMessage& message, int mode, CTreeNode& root, CWXN
     return;
   }
   std::string text;
-  // Room for the hex of a whole frame, so the line grows only once.
-  text.reserve(96 + 3 * N2kMessage::kCapacity);
-  text = "PGN: ";
+  AppendN2kSummary(text, message);
+  root.SetTextString(std::move(text));
+}
+
+void AppendKvtN2kFault(std::string& text, int32_t code, const uint8_t* body, uint32_t count) {
+  const unsigned id = count > 0 ? body[0] : 0;
+  const unsigned length = count > 1 ? body[1] : 0;
+  if (code == kKvtCommandUnknown)
+    AppendFormat(text, "KVT-N2K Unknown Command. ID: 0x%02X, Length: %u", id, length);
+  else if (code == kKvtWrongLength)
+    AppendFormat(text, "KVT-N2K Wrong Length. ID: 0x%02X, Length: %u", id, length);
+  else
+    AppendFormat(text, "KVT-N2K Error: %i. ID: 0x%02X, Length: %u", code, id, length);
+}
+
+void AppendN2kSummary(std::string& text, const N2kMessage& message) {
+  text += "PGN: ";
   AppendPgn(text, message.pgn);
   text += ", SRC = ";
   AppendUnsigned(text, message.source);
@@ -234,10 +255,16 @@ void DecodeN2kMessage(const N2kMessage& message, int mode, CTreeNode& root, CWXN
   text += ", Len = ";
   AppendUnsigned(text, static_cast<uint32_t>(message.length));
   text += ", Data = ";
-  std::string hex;
-  AppendHexBytesCapped(hex, message.data, static_cast<size_t>(message.length));
-  text += hex;
-  root.SetTextString(std::move(text));
+  AppendHexBytesCapped(text, message.data, static_cast<size_t>(message.length));
+}
+
+void AppendKvtN2kSummary(std::string& text, const uint8_t* body, uint32_t count) {
+  N2kMessage message;
+  const int32_t code = ParseKvtN2kFrame(body, count, message);
+  if (code != 0)
+    AppendKvtN2kFault(text, code, body, count);
+  else
+    AppendN2kSummary(text, message);
 }
 
 void DecodePgn(const N2kMessage& message, CTreeNode& node, int mode) {
