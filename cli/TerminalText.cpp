@@ -1,28 +1,71 @@
 #include "cli/TerminalText.h"
 
-#include <cstdio>
+#include <array>
+#include <cstdint>
+
+namespace {
+
+// What each byte becomes: itself, an escape, or (for UTF-8 output) two
+// bytes. Control characters are C0, DEL and C1.
+enum class ByteClass : uint8_t { Plain, Escape, Latin1 };
+
+constexpr auto kByteClasses = [] {
+  std::array<ByteClass, 256> classes{};
+  for (size_t b = 0; b < 256; ++b) {
+    if (b < 0x20 || b == '\\' || (b >= 0x7F && b < 0xA0))
+      classes[b] = ByteClass::Escape;
+    else if (b >= 0xA0)
+      classes[b] = ByteClass::Latin1;
+  }
+  return classes;
+}();
+
+void AppendEscape(std::string& out, unsigned char b) {
+  switch (b) {
+    case '\n':
+      out += "\\n";
+      return;
+    case '\r':
+      out += "\\r";
+      return;
+    case '\t':
+      out += "\\t";
+      return;
+    case '\\':
+      out += "\\\\";
+      return;
+    default:
+      break;
+  }
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  const char hex[4] = {'\\', 'x', kDigits[b >> 4], kDigits[b & 0x0F]};
+  out.append(hex, sizeof hex);
+}
+
+}  // namespace
+
+void AppendTerminalText(std::string& out, std::string_view text, bool utf8) {
+  const char* run = text.data();
+  const char* const end = text.data() + text.size();
+  // Runs of bytes that stay as they are are copied whole.
+  for (const char* p = run; p != end; ++p) {
+    const auto b = static_cast<unsigned char>(*p);
+    const ByteClass kind = kByteClasses[b];
+    if (kind == ByteClass::Plain || (kind == ByteClass::Latin1 && !utf8)) continue;
+    out.append(run, static_cast<size_t>(p - run));
+    run = p + 1;
+    if (kind == ByteClass::Escape)
+      AppendEscape(out, b);
+    else
+      AppendLatin1AsUtf8(out, *p);
+  }
+  out.append(run, static_cast<size_t>(end - run));
+}
 
 std::string EscapeControls(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (const char c : text) {
-    const auto b = static_cast<unsigned char>(c);
-    if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (c == '\\') {
-      out += "\\\\";
-    } else if (b < 0x20 || (b >= 0x7F && b < 0xA0)) {
-      char hex[5];
-      std::snprintf(hex, sizeof hex, "\\x%02X", b);
-      out += hex;
-    } else {
-      out += c;
-    }
-  }
+  AppendTerminalText(out, text, false);
   return out;
 }
 
