@@ -143,6 +143,14 @@ void AppendByteList(std::string& text, const uint8_t* bytes, size_t count, const
   const size_t at = text.size();
   text.resize(at + step * count);
   char* out = text.data() + at;
+  if (prefixLength == 0 && suffixLength == 1) {
+    // "XX " and "XX.", the form of every summary and dump.
+    for (size_t i = 0; i < count; ++i, out += 3) {
+      std::memcpy(out, &kHexPairs[2 * size_t{bytes[i]}], 2);
+      out[2] = suffix[0];
+    }
+    return;
+  }
   for (size_t i = 0; i < count; ++i) {
     std::memcpy(out, prefix, prefixLength);
     out += prefixLength;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -42,13 +43,35 @@ void AppendEscape(std::string& out, unsigned char b) {
   out.append(hex, sizeof hex);
 }
 
+// True when none of the eight bytes needs a second look: all are printable
+// ASCII other than the backslash. It may answer false for a word that
+// holds none (the bytes are then looked at one by one), never true for one
+// that does.
+bool AllPlain(uint64_t word) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr uint64_t kHigh = 0x8080808080808080ULL;
+  const uint64_t below20 = word - 0x20 * kOnes;  // a high bit where a byte is below 0x20
+  const uint64_t from7F = word + 0x01 * kOnes;   // or, with word's own, at 0x7F and above
+  const uint64_t backslash = word ^ (0x5C * kOnes);
+  const uint64_t zeroByte = (backslash - kOnes) & ~backslash;
+  return ((below20 | from7F | word | zeroByte) & kHigh) == 0;
+}
+
 }  // namespace
 
 void AppendTerminalText(std::string& out, std::string_view text, bool utf8) {
   const char* run = text.data();
   const char* const end = text.data() + text.size();
-  // Runs of bytes that stay as they are are copied whole.
+  // Runs of bytes that stay as they are are copied whole; they are found
+  // eight bytes at a time.
   for (const char* p = run; p != end; ++p) {
+    while (end - p >= 8) {
+      uint64_t word;
+      std::memcpy(&word, p, sizeof word);
+      if (!AllPlain(word)) break;
+      p += 8;
+    }
+    if (p == end) break;
     const auto b = static_cast<unsigned char>(*p);
     const ByteClass kind = kByteClasses[b];
     if (kind == ByteClass::Plain || (kind == ByteClass::Latin1 && !utf8)) continue;

@@ -246,15 +246,26 @@ void AppendKvtN2kFault(std::string& text, int32_t code, const uint8_t* body, uin
 void AppendN2kSummary(std::string& text, const N2kMessage& message) {
   text += "PGN: ";
   AppendPgn(text, message.pgn);
-  text += ", SRC = ";
-  AppendUnsigned(text, message.source);
-  text += ", DST = ";
-  AppendUnsigned(text, message.destination);
-  text += ", Priority = ";
-  AppendUnsigned(text, message.priority);
-  text += ", Len = ";
-  AppendUnsigned(text, static_cast<uint32_t>(message.length));
-  text += ", Data = ";
+  // The fixed middle of the line of every NMEA 2000 record in the list: put
+  // together on the stack (at most 65 characters), it joins the text in one
+  // piece.
+  char line[80];
+  char* p = line;
+  const auto put = [&p](std::string_view part) {
+    std::memcpy(p, part.data(), part.size());
+    p += part.size();
+  };
+  const auto number = [&p](uint32_t v) { p = std::to_chars(p, p + 10, v).ptr; };
+  put(", SRC = ");
+  number(message.source);
+  put(", DST = ");
+  number(message.destination);
+  put(", Priority = ");
+  number(message.priority);
+  put(", Len = ");
+  number(static_cast<uint32_t>(message.length));
+  put(", Data = ");
+  text.append(line, static_cast<size_t>(p - line));
   AppendHexBytesCapped(text, message.data, static_cast<size_t>(message.length));
 }
 

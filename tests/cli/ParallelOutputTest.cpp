@@ -37,7 +37,8 @@ TEST_F(ParallelOutput, ListIsTheSameForEveryNumberOfWorkers) {
   EXPECT_GT(std::count(one.out.begin(), one.out.end(), '\n'), 40000);
   EXPECT_EQ(RunQlx("list --threads 3 '" + log_ + "'").out, one.out);
   EXPECT_EQ(RunQlx("list '" + log_ + "'").out, one.out);
-  EXPECT_EQ(RunQlx("list --latin1 --threads 2 '" + log_ + "'").out, RunQlx("list --latin1 --threads 1 '" + log_ + "'").out);
+  EXPECT_EQ(RunQlx("list --latin1 --threads 2 '" + log_ + "'").out,
+            RunQlx("list --latin1 --threads 1 '" + log_ + "'").out);
 
   const std::string filter = " --filter 'n183 || pgn == 127250'";
   const QlxResult filtered = RunQlx("list --threads 1 '" + log_ + "'" + filter);
@@ -79,12 +80,16 @@ TEST_F(ParallelOutput, BadWorkerCountsAreRefused) {
 // summary; the list escapes them so that a record stays on one line.
 TEST_F(ParallelOutput, ListEscapesControlCharactersInRuns) {
   const fs::path path = dir_ / "escapes.qlx";
-  std::ofstream(path, std::ios::binary) << "$GPGGA,1*00\r\nhe\\llo\\\r\n";
+  // Long runs are scanned eight bytes at a time: escapes sit inside and
+  // past the first eight.
+  std::ofstream(path, std::ios::binary) << "$GPGGA,1*00\r\n"
+                                           "he\\llo\\\r\nabcdefghijklmnopq\\rstuvwxyz0123456789\\\r\n";
   const QlxResult list = RunQlx("list '" + path.string() + "'");
   ASSERT_EQ(list.status, 0);
   EXPECT_EQ(list.out,
             "1\t00:00:00.000\tN183XC\t$GPGGA,1*00\n"
-            "2\t00:00:00.000\tUNKNOWN\the\\\\llo\\\\\\r\\n\n");
+            "2\t00:00:00.000\tUNKNOWN\t"
+            "he\\\\llo\\\\\\r\\nabcdefghijklmnopq\\\\rstuvwxyz0123456789\\\\\\r\\n\n");
 }
 
 }  // namespace
