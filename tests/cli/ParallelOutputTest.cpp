@@ -76,6 +76,12 @@ TEST_F(ParallelOutput, BadWorkerCountsAreRefused) {
   EXPECT_EQ(RunQlx("list --threads 1 --threads 2 '" + log_ + "'").status, 2);
 }
 
+TEST_F(ParallelOutput, AListThatCannotBeWrittenFails) {
+  const QlxResult full = RunQlx("list '" + log_ + "' >/dev/full");
+  EXPECT_EQ(full.status, 2);
+  EXPECT_NE(full.err.find("write failed"), std::string::npos) << full.err;
+}
+
 // Text-only unrecognised data keeps its line ends and backslashes in the
 // summary; the list escapes them so that a record stays on one line.
 TEST_F(ParallelOutput, ListEscapesControlCharactersInRuns) {
