@@ -1,8 +1,11 @@
 #include "base/OutputTree.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 #include "base/ByteBuffer.h"
 
@@ -10,11 +13,17 @@ namespace {
 
 constexpr size_t kByteDumpCap = 256;
 
-std::string FormatArgs(const char* format, va_list args) {
-  CSafeFormat f;
-  f.Format(format, args);
-  return f.Get();
-}
+// The two upper-case hex digits of every byte value, so a byte costs one
+// two-character copy.
+constexpr auto kHexPairs = [] {
+  std::array<char, 512> pairs{};
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  for (size_t b = 0; b < 256; ++b) {
+    pairs[2 * b] = kDigits[b >> 4];
+    pairs[2 * b + 1] = kDigits[b & 0x0F];
+  }
+  return pairs;
+}();
 
 }  // namespace
 
@@ -43,16 +52,18 @@ std::string ByteRows::Line(size_t index) const {
 }
 
 void CTreeNode::SetText(const char* format, ...) {
+  text_.clear();
   va_list args;
   va_start(args, format);
-  text_ = FormatArgs(format, args);
+  AppendFormatV(text_, format, args);
   va_end(args);
 }
 
 void CTreeNode::AddLine(const char* format, ...) {
+  std::string& line = children_.emplace_back().text_;
   va_list args;
   va_start(args, format);
-  children_.emplace_back(FormatArgs(format, args));
+  AppendFormatV(line, format, args);
   va_end(args);
 }
 
@@ -67,7 +78,8 @@ void CTreeNode::SetByteList(const char* label, const ByteBuffer& buffer) {
 }
 
 void CTreeNode::SetByteList(const char* label, std::span<const uint8_t> bytes) {
-  SetText("%s [%u]", label, static_cast<unsigned>(bytes.size()));
+  text_.clear();
+  AppendByteCountTitle(text_, label, bytes.size());
   const size_t shown = bytes.size() < kByteDumpCap ? bytes.size() : kByteDumpCap;
   children_.reserve(children_.size() + shown + 2);
   for (size_t i = 0; i < shown; ++i) AddLine("[%u]: %02X", static_cast<unsigned>(i), bytes[i]);
@@ -78,7 +90,8 @@ void CTreeNode::SetByteList(const char* label, std::span<const uint8_t> bytes) {
 }
 
 void CTreeNode::SetByteVector(const char* label, std::span<const uint8_t> bytes) {
-  SetText("%s [%u]", label, static_cast<unsigned>(bytes.size()));
+  text_.clear();
+  AppendByteCountTitle(text_, label, bytes.size());
   if (bytes.size() > kByteLinesLimit) {
     rows_ = std::make_shared<const ByteRows>(bytes);
     return;
@@ -110,13 +123,41 @@ void RenderText(const CTreeNode& node, std::string& text, int depth, int indentS
   }
 }
 
+void AppendByteCountTitle(std::string& text, const char* label, size_t count) {
+  text += label;
+  text += " [";
+  // "%u" of the count, as the title was always written.
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<unsigned>(count)).ptr;
+  text.append(digits, end);
+  text += ']';
+}
+
 void AppendByteList(std::string& text, const uint8_t* bytes, size_t count, const char* prefix, const char* suffix) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
+  // The text grows once and every byte is written in place.
+  if (prefix == nullptr) prefix = "";
+  if (suffix == nullptr) suffix = "";
+  const size_t prefixLength = std::strlen(prefix);
+  const size_t suffixLength = std::strlen(suffix);
+  const size_t step = prefixLength + 2 + suffixLength;
+  const size_t at = text.size();
+  text.resize(at + step * count);
+  char* out = text.data() + at;
+  if (prefixLength == 0 && suffixLength == 1) {
+    // "XX " and "XX.", the form of every summary and dump.
+    for (size_t i = 0; i < count; ++i, out += 3) {
+      std::memcpy(out, &kHexPairs[2 * size_t{bytes[i]}], 2);
+      out[2] = suffix[0];
+    }
+    return;
+  }
   for (size_t i = 0; i < count; ++i) {
-    if (prefix != nullptr) text += prefix;
-    text += kDigits[bytes[i] >> 4];
-    text += kDigits[bytes[i] & 0x0F];
-    if (suffix != nullptr) text += suffix;
+    std::memcpy(out, prefix, prefixLength);
+    out += prefixLength;
+    std::memcpy(out, &kHexPairs[2 * size_t{bytes[i]}], 2);
+    out += 2;
+    std::memcpy(out, suffix, suffixLength);
+    out += suffixLength;
   }
 }
 
@@ -126,22 +167,31 @@ void AppendDottedHex(std::string& text, const uint8_t* bytes, size_t count) {
 }
 
 void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
-  text.clear();
   AppendByteList(text, bytes, count, nullptr, " ");
 }
 
 void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count) {
-  text.clear();
   AppendByteList(text, bytes, count < kByteDumpCap ? count : kByteDumpCap, nullptr, " ");
   if (count > kByteDumpCap) text += " < Error - Data over 256 long! >";
 }
 
 void AppendHexSummary(std::string& text, const uint8_t* bytes, size_t count) {
   AppendHexBytes(text, bytes, std::min(count, kSummaryBytes));
-  if (count > kSummaryBytes) text += MoreBytesText(count - kSummaryBytes);
+  if (count > kSummaryBytes) AppendMoreBytes(text, count - kSummaryBytes);
 }
 
-std::string MoreBytesText(size_t count) { return "... " + std::to_string(count) + " more bytes"; }
+void AppendMoreBytes(std::string& text, size_t count) {
+  text += "... ";
+  char digits[24];
+  text.append(digits, std::to_chars(digits, digits + sizeof digits, count).ptr);
+  text += " more bytes";
+}
+
+std::string MoreBytesText(size_t count) {
+  std::string text;
+  AppendMoreBytes(text, count);
+  return text;
+}
 
 void AppendQuoted(std::string& text, const uint8_t* bytes, size_t count) {
   text += '"';

@@ -100,18 +100,23 @@ class CTreeNodeMFC : public CTreeNode {
 // below the node, each line ended by CR LF.
 void RenderText(const CTreeNode& node, std::string& text, int depth, int indentStep, int indent);
 
+// "label [n]", the title of a byte dump.
+void AppendByteCountTitle(std::string& text, const char* label, size_t count);
 // Appends the prefix, two upper-case hex digits and the suffix for every
 // byte; either may be null.
 void AppendByteList(std::string& text, const uint8_t* bytes, size_t count, const char* prefix, const char* suffix);
 // The bytes as "XX.XX.XX", without a trailing separator.
 void AppendDottedHex(std::string& text, const uint8_t* bytes, size_t count);
-// Replace the text with "XX " per byte.
+// "XX " per byte.
 void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count);
+// "XX " for the first 256 bytes, then " < Error - Data over 256 long! >"
+// when there are more.
 void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count);
-// Replace the text with "XX " for the first kSummaryBytes bytes, then
-// "... N more bytes" when there are more.
+// "XX " for the first kSummaryBytes bytes, then "... N more bytes" when
+// there are more.
 void AppendHexSummary(std::string& text, const uint8_t* bytes, size_t count);
 // "... N more bytes", the line that stands for what a bounded text leaves out.
+void AppendMoreBytes(std::string& text, size_t count);
 std::string MoreBytesText(size_t count);
 // Appends the bytes between double quotes, stopping before the first byte of
 // 0x80 or more.

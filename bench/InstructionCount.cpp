@@ -48,9 +48,13 @@ int CountInstructions(const std::filesystem::path& log) {
     for (size_t i = 0; i < all[k].size(); i += stride) rows[k].push_back(all[k][i]);
   }
 
+  // As the record list writes it: appended to a reused row.
   std::string sink;
   Phase("time", parser.Count(), [&] {
-    for (size_t i = 0; i < parser.Count(); ++i) sink = FormatLogTime(parser.At(i).time);
+    for (size_t i = 0; i < parser.Count(); ++i) {
+      sink.clear();
+      AppendLogTime(sink, parser.At(i).time);
+    }
   });
   DecodeContext context;
   for (int k = 0; k < kKinds; ++k) {

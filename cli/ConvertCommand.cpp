@@ -81,9 +81,7 @@ class ConvertSink {
     line_ += '\t';
     line_ += MessageTypeName(type);
     line_ += '\t';
-    escaped_.clear();
-    AppendEscapedControls(escaped_, summary);
-    for (const char c : escaped_) AppendLatin1AsUtf8(line_, c);
+    AppendTerminalText(line_, summary, true);
     line_ += '\n';
     bytes_.insert(bytes_.end(), line_.begin(), line_.end());
   }
@@ -101,7 +99,6 @@ class ConvertSink {
   uint64_t lastTime_ = 0;
   bool haveTime_ = false;
   std::string line_;  // kept, with its capacity, from line to line
-  std::string escaped_;
   std::string lineTimeText_;
   uint64_t lineTime_ = 0;
   bool haveLineTime_ = false;

@@ -1,39 +1,95 @@
 #include "cli/TerminalText.h"
 
-#include <cstdio>
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// What each byte becomes: itself, an escape, or (for UTF-8 output) two
+// bytes. Control characters are C0, DEL and C1.
+enum class ByteClass : uint8_t { Plain, Escape, Latin1 };
+
+constexpr auto kByteClasses = [] {
+  std::array<ByteClass, 256> classes{};
+  for (size_t b = 0; b < 256; ++b) {
+    if (b < 0x20 || b == '\\' || (b >= 0x7F && b < 0xA0))
+      classes[b] = ByteClass::Escape;
+    else if (b >= 0xA0)
+      classes[b] = ByteClass::Latin1;
+  }
+  return classes;
+}();
+
+void AppendEscape(std::string& out, unsigned char b) {
+  switch (b) {
+    case '\n':
+      out += "\\n";
+      return;
+    case '\r':
+      out += "\\r";
+      return;
+    case '\t':
+      out += "\\t";
+      return;
+    case '\\':
+      out += "\\\\";
+      return;
+    default:
+      break;
+  }
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  const char hex[4] = {'\\', 'x', kDigits[b >> 4], kDigits[b & 0x0F]};
+  out.append(hex, sizeof hex);
+}
+
+// True when none of the eight bytes needs a second look: all are printable
+// ASCII other than the backslash. It may answer false for a word that
+// holds none (the bytes are then looked at one by one), never true for one
+// that does.
+bool AllPlain(uint64_t word) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr uint64_t kHigh = 0x8080808080808080ULL;
+  const uint64_t below20 = word - 0x20 * kOnes;  // a high bit where a byte is below 0x20
+  const uint64_t from7F = word + 0x01 * kOnes;   // or, with word's own, at 0x7F and above
+  const uint64_t backslash = word ^ (0x5C * kOnes);
+  const uint64_t zeroByte = (backslash - kOnes) & ~backslash;
+  return ((below20 | from7F | word | zeroByte) & kHigh) == 0;
+}
+
+}  // namespace
+
+void AppendTerminalText(std::string& out, std::string_view text, bool utf8) {
+  const char* run = text.data();
+  const char* const end = text.data() + text.size();
+  // Runs of bytes that stay as they are are copied whole; they are found
+  // eight bytes at a time.
+  for (const char* p = run; p != end; ++p) {
+    while (end - p >= 8) {
+      uint64_t word;
+      std::memcpy(&word, p, sizeof word);
+      if (!AllPlain(word)) break;
+      p += 8;
+    }
+    if (p == end) break;
+    const auto b = static_cast<unsigned char>(*p);
+    const ByteClass kind = kByteClasses[b];
+    if (kind == ByteClass::Plain || (kind == ByteClass::Latin1 && !utf8)) continue;
+    out.append(run, static_cast<size_t>(p - run));
+    run = p + 1;
+    if (kind == ByteClass::Escape)
+      AppendEscape(out, b);
+    else
+      AppendLatin1AsUtf8(out, *p);
+  }
+  out.append(run, static_cast<size_t>(end - run));
+}
 
 std::string EscapeControls(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  AppendEscapedControls(out, text);
+  AppendTerminalText(out, text, false);
   return out;
-}
-
-void AppendEscapedControls(std::string& out, std::string_view text) {
-  // Runs of plain characters are copied whole: most texts have no control
-  // character at all.
-  size_t plain = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    const auto b = static_cast<unsigned char>(c);
-    if (c != '\\' && b >= 0x20 && (b < 0x7F || b >= 0xA0)) continue;
-    out.append(text.substr(plain, i - plain));
-    plain = i + 1;
-    if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (c == '\\') {
-      out += "\\\\";
-    } else {
-      char hex[5];
-      std::snprintf(hex, sizeof hex, "\\x%02X", b);
-      out += hex;
-    }
-  }
-  out.append(text.substr(plain));
 }
 
 namespace {

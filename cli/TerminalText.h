@@ -10,7 +10,9 @@
 // Control characters (C0, DEL and C1) as "\n", "\r", "\t" or "\xNN", and a
 // backslash as "\\", so that the text stays on one line and can be read back.
 std::string EscapeControls(std::string_view text);
-void AppendEscapedControls(std::string& out, std::string_view text);
+// Appends the text with its control characters escaped, and with every other
+// byte of 0x80 or more in UTF-8 when utf8 is set (Latin-1 otherwise).
+void AppendTerminalText(std::string& out, std::string_view text, bool utf8);
 
 // Splits lines longer than `width` at blanks; a continued line is indented
 // to where the text of its first line begins after the option or name it

@@ -184,17 +184,58 @@ int32_t DecodeHoxBytes(CTreeNode& node, const uint8_t* bytes, size_t count, int 
     DecodeHoxMessage(message, node, mode);
     return 0;
   }
+  std::string title;
+  AppendHoxFault(title, result, frame);
+  node.SetTextString(std::move(title));
+  node.AddNode().SetByteList("KVT-HOX Data", frame);
+  return result;
+}
+
+void AppendHoxFault(std::string& text, int32_t result, std::span<const uint8_t> frame) {
   const auto byteAt = [&frame](size_t i) -> unsigned { return i < frame.size() ? frame[i] : 0; };
   const unsigned id = byteAt(0) << 8 | byteAt(2);
   const unsigned length = byteAt(1);
   if (result == kKvtCommandUnknown)
-    node.SetText("KVT-HOX Unknown Command. ID: 0x%04X, Length: %u", id, length);
+    AppendFormat(text, "KVT-HOX Unknown Command. ID: 0x%04X, Length: %u", id, length);
   else if (result == kKvtWrongLength)
-    node.SetText("KVT-HOX Wrong Length. ID: 0x%04X, Length: %u", id, length);
+    AppendFormat(text, "KVT-HOX Wrong Length. ID: 0x%04X, Length: %u", id, length);
   else
-    node.SetText("KVT-HOX Error: %i. ID: 0x%04X, Length: %u", result, id, length);
-  node.AddNode().SetByteList("KVT-HOX Data", frame);
-  return result;
+    AppendFormat(text, "KVT-HOX Error: %i. ID: 0x%04X, Length: %u", result, id, length);
+}
+
+void AppendHoxSummary(std::string& text, const HoxMessage& message) {
+  text += "KVT-HOX: 0x";
+  AppendHex(text, message.id, 4);
+  text += ',';
+  if (message.longForm) {
+    text += " Seq = ";
+    AppendUnsigned(text, message.sequenceId);
+    text += ", Model = ";
+    AppendUnsigned(text, message.modelId);
+    text += ", Serial = ";
+    AppendUnsigned(text, message.serialId);
+    text += ", Error = ";
+    if (message.errorCode < 0) text += '-';
+    AppendUnsigned(text, message.errorCode < 0 ? 0u - static_cast<uint32_t>(message.errorCode)
+                                               : static_cast<uint32_t>(message.errorCode));
+    text += ',';
+  }
+  text += " Len = ";
+  AppendUnsigned(text, message.dataCount);
+  const uint32_t count = std::min(message.dataCount, kHoxMaxData);
+  if (count != 0) {
+    text += ", Data = ";
+    AppendHexBytesCapped(text, message.data, count);
+  }
+}
+
+void AppendHoxBytesSummary(std::string& text, std::span<const uint8_t> frame) {
+  HoxMessage message;
+  const int32_t result = ParseHox(frame, message);
+  if (result == 0)
+    AppendHoxSummary(text, message);
+  else
+    AppendHoxFault(text, result, frame);
 }
 
 void DecodeHoxMessage(const HoxMessage& message, CTreeNode& node, int mode) {
@@ -205,26 +246,8 @@ void DecodeHoxMessage(const HoxMessage& message, CTreeNode& node, int mode) {
   } else if (mode == DM_Full) {
     DecodeHoxFull(node, message);
   } else if (mode == DM_Summary) {
-    std::string text = "KVT-HOX: 0x";
-    AppendHex(text, message.id, 4);
-    text += ',';
-    if (message.longForm) {
-      text += " Seq = ";
-      AppendUnsigned(text, message.sequenceId);
-      text += ", Model = ";
-      AppendUnsigned(text, message.modelId);
-      text += ", Serial = ";
-      AppendUnsigned(text, message.serialId);
-      AppendFormat(text, ", Error = %i,", message.errorCode);
-    }
-    text += " Len = ";
-    AppendUnsigned(text, message.dataCount);
-    if (count != 0) {
-      std::string hex;
-      AppendHexBytesCapped(hex, message.data, count);
-      text += ", Data = ";
-      text += hex;
-    }
+    std::string text;
+    AppendHoxSummary(text, message);
     node.SetTextString(std::move(text));
   }
 }

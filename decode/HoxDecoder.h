@@ -41,6 +41,14 @@ int32_t DecodeKvtHox(std::span<const uint8_t> bytes, CTreeNode& node, int mode);
 // Parses and decodes; on a parse failure the node names the failure and
 // holds a dump of the bytes. Returns 0 or the parse result.
 int32_t DecodeHoxBytes(CTreeNode& node, const uint8_t* bytes, size_t count, int mode);
+// The one-line summary: "KVT-HOX: 0xA100, Len = 2, Data = 01 02 ", with the
+// sequence, model, serial and error of the long form. The record list
+// writes it straight into its reused text; the tree's root gets the same.
+void AppendHoxSummary(std::string& text, const HoxMessage& message);
+// The line that names a frame ParseHox refused (result is its result).
+void AppendHoxFault(std::string& text, int32_t result, std::span<const uint8_t> frame);
+// The summary of a frame body: the message's, or the refusal's.
+void AppendHoxBytesSummary(std::string& text, std::span<const uint8_t> frame);
 // Summary line, full decode or byte dump by mode.
 void DecodeHoxMessage(const HoxMessage& message, CTreeNode& node, int mode);
 void DecodeHoxFull(CTreeNode& node, const HoxMessage& message);

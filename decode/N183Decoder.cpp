@@ -28,12 +28,22 @@ uint32_t ArmouredDeviceMessage(const SentenceRecord& record, uint8_t* bytes) {
 
 }  // namespace
 
+uint32_t SentenceTextLength(const uint8_t* bytes, uint32_t count) {
+  const uint32_t n = count < SentenceRecord::kCapacity - 1 ? count : SentenceRecord::kCapacity - 1;
+  // A NUL inside the bytes ends the text, as it ends every use of it.
+  const void* nul = n > 0 ? std::memchr(bytes, 0, n) : nullptr;
+  return nul != nullptr ? static_cast<uint32_t>(static_cast<const uint8_t*>(nul) - bytes) : n;
+}
+
+void AppendSentenceSummary(std::string& text, const uint8_t* bytes, uint32_t count) {
+  text.append(reinterpret_cast<const char*>(bytes), SentenceTextLength(bytes, count));
+}
+
 void MakeSentenceRecord(const uint8_t* bytes, uint32_t count, uint32_t time, SentenceRecord& record) {
   const uint32_t n = count < SentenceRecord::kCapacity - 1 ? count : SentenceRecord::kCapacity - 1;
   if (n > 0) std::memcpy(record.text, bytes, n);
   record.text[n] = '\0';
-  // A NUL inside the bytes ends the text, as it ends every use of it.
-  record.length = static_cast<uint32_t>(std::strlen(record.text));
+  record.length = SentenceTextLength(bytes, n);
   record.time = time;
   record.capacity = SentenceRecord::kCapacity;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 
 class CTreeNode;
@@ -36,6 +37,11 @@ struct SplitSentence {
 // joined through it.
 using EarlierSentence = std::function<std::string_view(uint32_t back)>;
 
+// The characters of a sentence the decoder reads: at most kCapacity - 1,
+// and none from the first NUL on.
+uint32_t SentenceTextLength(const uint8_t* bytes, uint32_t count);
+// The summary of a sentence is its text as received.
+void AppendSentenceSummary(std::string& text, const uint8_t* bytes, uint32_t count);
 void MakeSentenceRecord(const uint8_t* bytes, uint32_t count, uint32_t time, SentenceRecord& record);
 void SplitSentenceText(const SentenceRecord& record, SplitSentence& split);
 

@@ -177,19 +177,15 @@ int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message, ui
   return 0;
 }
 
+
 int32_t DecodeKvtN2k(const uint8_t* body, uint32_t count, CTreeNode& root, int mode, CWXN* gateway,
                      uint32_t receivedTime) {
   N2kMessage message;
   const int32_t code = ParseKvtN2k(body, count, message, receivedTime);
   if (code != 0) {
-    const unsigned id = count > 0 ? body[0] : 0;
-    const unsigned length = count > 1 ? body[1] : 0;
-    if (code == kKvtCommandUnknown)
-      root.SetText("KVT-N2K Unknown Command. ID: 0x%02X, Length: %u", id, length);
-    else if (code == kKvtWrongLength)
-      root.SetText("KVT-N2K Wrong Length. ID: 0x%02X, Length: %u", id, length);
-    else
-      root.SetText("KVT-N2K Error: %i. ID: 0x%02X, Length: %u", code, id, length);
+    std::string title;
+    AppendKvtN2kFault(title, code, body, count);
+    root.SetTextString(std::move(title));
     root.AddNode().SetByteVector("KVT-N2K Data", std::span<const uint8_t>(body, count));
     return code;
   }
@@ -214,23 +210,54 @@ void DecodeN2kMessage(const N2kMessage& message, int mode, CTreeNode& root, CWXN
     return;
   }
   std::string text;
-  // Room for the hex of a whole frame, so the line grows only once.
-  text.reserve(96 + 3 * N2kMessage::kCapacity);
-  text = "PGN: ";
-  AppendPgn(text, message.pgn);
-  text += ", SRC = ";
-  AppendUnsigned(text, message.source);
-  text += ", DST = ";
-  AppendUnsigned(text, message.destination);
-  text += ", Priority = ";
-  AppendUnsigned(text, message.priority);
-  text += ", Len = ";
-  AppendUnsigned(text, static_cast<uint32_t>(message.length));
-  text += ", Data = ";
-  std::string hex;
-  AppendHexBytesCapped(hex, message.data, static_cast<size_t>(message.length));
-  text += hex;
+  AppendN2kSummary(text, message);
   root.SetTextString(std::move(text));
+}
+
+void AppendKvtN2kFault(std::string& text, int32_t code, const uint8_t* body, uint32_t count) {
+  const unsigned id = count > 0 ? body[0] : 0;
+  const unsigned length = count > 1 ? body[1] : 0;
+  if (code == kKvtCommandUnknown)
+    AppendFormat(text, "KVT-N2K Unknown Command. ID: 0x%02X, Length: %u", id, length);
+  else if (code == kKvtWrongLength)
+    AppendFormat(text, "KVT-N2K Wrong Length. ID: 0x%02X, Length: %u", id, length);
+  else
+    AppendFormat(text, "KVT-N2K Error: %i. ID: 0x%02X, Length: %u", code, id, length);
+}
+
+void AppendN2kSummary(std::string& text, const N2kMessage& message) {
+  text += "PGN: ";
+  AppendPgn(text, message.pgn);
+  // The fixed middle of the line of every NMEA 2000 record in the list: put
+  // together on the stack (at most 65 characters), it joins the text in one
+  // piece.
+  char line[80];
+  char* p = line;
+  const auto put = [&p](std::string_view part) {
+    std::memcpy(p, part.data(), part.size());
+    p += part.size();
+  };
+  const auto number = [&p](uint32_t v) { p = std::to_chars(p, p + 10, v).ptr; };
+  put(", SRC = ");
+  number(message.source);
+  put(", DST = ");
+  number(message.destination);
+  put(", Priority = ");
+  number(message.priority);
+  put(", Len = ");
+  number(static_cast<uint32_t>(message.length));
+  put(", Data = ");
+  text.append(line, static_cast<size_t>(p - line));
+  AppendHexBytesCapped(text, message.data, static_cast<size_t>(message.length));
+}
+
+void AppendKvtN2kSummary(std::string& text, const uint8_t* body, uint32_t count) {
+  N2kMessage message;
+  const int32_t code = ParseKvtN2k(body, count, message, 0);
+  if (code != 0)
+    AppendKvtN2kFault(text, code, body, count);
+  else
+    AppendN2kSummary(text, message);
 }
 
 void DecodePgn(const N2kMessage& message, CTreeNode& node, int mode) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "decode/DecodeMode.h"
 
@@ -33,6 +34,14 @@ int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message, ui
 // In gateway mode the caller has set the gateway clock already.
 int32_t DecodeKvtN2k(const uint8_t* body, uint32_t count, CTreeNode& root, int mode, CWXN* gateway,
                      uint32_t receivedTime);
+// The one-line summary of a message: "PGN: 127250 (0x1F112), SRC = 20, DST =
+// 255, Priority = 2, Len = 8, Data = 30 51 ...". The record list writes it
+// straight into its reused text; the output tree's root gets the same line.
+void AppendN2kSummary(std::string& text, const N2kMessage& message);
+// The line that names a frame ParseKvtN2k refused (code is its result).
+void AppendKvtN2kFault(std::string& text, int32_t code, const uint8_t* body, uint32_t count);
+// The summary of a KVT frame body: the message's, or the refusal's.
+void AppendKvtN2kSummary(std::string& text, const uint8_t* body, uint32_t count);
 void DecodeN2kMessage(const N2kMessage& message, int mode, CTreeNode& root, CWXN* gateway);
 void DecodePgn(const N2kMessage& message, CTreeNode& node, int mode);
 void AddPgnHeader(const PgnDefinition* definition, const N2kMessage& message, CTreeNode& node);

@@ -1,8 +1,6 @@
 #include "decode/RecordDecoder.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <vector>
 
 #include "decode/HoxDecoder.h"
 #include "decode/N183Decoder.h"
@@ -16,11 +14,15 @@ namespace {
 
 constexpr uint8_t kVersionTag = 0x01;
 
-std::string VersionText(std::span<const uint8_t> data) {
+constexpr const char kRebootLabel[] = "KVT Re-Boot command ";
+constexpr const char kUnknownKvtLabel[] = "Raw Unrecognised KVT Data ";
+constexpr const char kUnknownDataLabel[] = "Raw Unrecognised Data ";
+// The sentence decoder reads only the first bytes of text-only data.
+constexpr size_t kSentenceBytes = SentenceRecord::kCapacity - 1;
+
+void AppendVersionText(std::string& text, std::span<const uint8_t> data) {
   const uint32_t version = static_cast<uint32_t>(LoadLEPadded(data, 1, 4));
-  char text[48];
-  std::snprintf(text, sizeof text, "QLX File Version %u.%03u", version / 1000, version % 1000);
-  return text;
+  AppendFormat(text, "QLX File Version %u.%03u", version / 1000, version % 1000);
 }
 
 bool IsTextOnly(std::span<const uint8_t> data) {
@@ -39,15 +41,48 @@ void DecodeSentence(const Record& record, CTreeNode& tree, int level, CWXN* gate
                    gateway, earlier);
 }
 
-// The sentence decoder reads only the first bytes of text-only data: the
-// summary counts the rest, and the decode keeps all of them reachable.
-void AddBytesPastSentence(const Record& record, CTreeNode& tree, int level) {
-  constexpr size_t kSentenceBytes = SentenceRecord::kCapacity - 1;
-  if (record.data.size() <= kSentenceBytes) return;
-  if (level == DM_Summary)
-    tree.SetTextString(tree.Text() + " " + MoreBytesText(record.data.size() - kSentenceBytes));
-  else
-    tree.AddNode().SetByteVector("Raw Unrecognised Data ", record.data);
+// The summary of text-only data counts the bytes past what the sentence
+// decoder reads; the decode keeps all of them reachable.
+void AddBytesPastSentence(const Record& record, CTreeNode& tree) {
+  if (record.data.size() > kSentenceBytes) tree.AddNode().SetByteVector(kUnknownDataLabel, record.data);
+}
+
+// The record list's line, written straight into the text: what the root of
+// the record's tree would hold, made by the same functions the decoders use
+// for that root, without building the tree.
+void AppendSummary(std::string& text, const Record& record) {
+  const uint8_t* bytes = record.data.data();
+  const uint32_t count = static_cast<uint32_t>(record.data.size());
+  switch (record.group) {
+    case MG_QLX:
+      // Only the file version has a rendering; other tags summarise as nothing.
+      if (record.data[0] == kVersionTag) AppendVersionText(text, record.data);
+      return;
+    case MG_N183:
+      AppendSentenceSummary(text, bytes, count);
+      return;
+    case MG_KVT:
+      if (record.type == MT_Reboot)
+        AppendByteCountTitle(text, kRebootLabel, count);
+      else if (record.type >= MT_HoxCmd && record.type <= MT_HoxBoot)
+        AppendHoxBytesSummary(text, record.data);
+      else if (record.type == MT_N2K)
+        AppendKvtN2kSummary(text, bytes, count);
+      else
+        AppendByteCountTitle(text, kUnknownKvtLabel, count);
+      return;
+    default:
+      if (IsTextOnly(record.data)) {
+        AppendSentenceSummary(text, bytes, count);
+        if (count > kSentenceBytes) {
+          text += ' ';
+          AppendMoreBytes(text, count - kSentenceBytes);
+        }
+        return;
+      }
+      AppendHexSummary(text, bytes, count);
+      return;
+  }
 }
 
 }  // namespace
@@ -56,8 +91,11 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
   context.text.clear();
   context.tree.Clear();
   context.tree.SetExpand(false);
-  const int depth = level == DM_Summary ? -2 : 9;
   if (record.data.empty()) return;
+  if (level == DM_Summary) {
+    AppendSummary(context.text, record);
+    return;
+  }
 
   // The gateway lives on the log's clock: a record's age of values is the
   // same whenever, and in whatever order, records are looked at.
@@ -70,36 +108,36 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
   const uint32_t count = static_cast<uint32_t>(record.data.size());
   switch (record.group) {
     case MG_QLX:
-      // Only the file version has a rendering; other tags summarise as nothing.
-      if (record.data[0] == kVersionTag) context.text = VersionText(record.data);
+      // A tag's decode is its summary.
+      AppendSummary(context.text, record);
       return;
     case MG_N183:
       DecodeSentence(record, context.tree, level, gateway, context.earlier);
       break;
     case MG_KVT:
-      if (record.type == MT_Reboot) {
-        context.tree.SetByteVector("KVT Re-Boot command ", record.data);
-      } else if (record.type >= MT_HoxCmd && record.type <= MT_HoxBoot) {
-        const std::vector<uint8_t> copy(record.data.begin(), record.data.end());
-        DecodeHoxBytes(context.tree, copy.data(), count, level);
-      } else if (record.type == MT_N2K) {
+      if (record.type == MT_Reboot)
+        context.tree.SetByteVector(kRebootLabel, record.data);
+      else if (record.type >= MT_HoxCmd && record.type <= MT_HoxBoot)
+        DecodeHoxBytes(context.tree, record.data.data(), count, level);
+      else if (record.type == MT_N2K)
         DecodeKvtN2k(record.data.data(), count, context.tree, level, gateway,
                      level == DM_Gateway ? context.previousTime : recordMs);
-      } else {
-        context.tree.SetByteVector("Raw Unrecognised KVT Data ", record.data);
-      }
+      else
+        context.tree.SetByteVector(kUnknownKvtLabel, record.data);
       break;
     default:
       if (IsTextOnly(record.data)) {
         DecodeSentence(record, context.tree, level, gateway, context.earlier);
-        AddBytesPastSentence(record, context.tree, level);
+        AddBytesPastSentence(record, context.tree);
         break;
       }
-      context.tree.SetByteVector("Raw Unrecognised Data ", record.data);
-      AppendHexSummary(context.text, record.data.data(), record.data.size());
+      // The tree holds every byte for the info view; the text stays the
+      // summary's bounded run.
+      context.tree.SetByteVector(kUnknownDataLabel, record.data);
+      AppendSummary(context.text, record);
       return;
   }
-  RenderText(context.tree, context.text, depth, 2, 0);
+  RenderText(context.tree, context.text, 9, 2, 0);
 }
 
 std::string SelectionText(const Record& record, const EarlierRecordData& earlier, CWXN* gateway) {

@@ -27,7 +27,9 @@ struct DecodeContext {
   EarlierRecordData earlier;  // set by the caller for the record decoded; may be empty
 };
 
-// The level is the decoders' mode (DecodeMode).
+// The level is the decoders' mode (DecodeMode). A summary is written into
+// context.text alone and leaves the tree empty: the record list asks for
+// millions of them, and the text's buffer is reused from call to call.
 void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN* gateway);
 
 // The text a selected record puts on the clipboard: the raw bytes, the

@@ -51,10 +51,16 @@ uint64_t CivilToFileTime(const CivilTime& c) {
 }
 
 std::string FormatLogTime(uint64_t fileTime) {
+  std::string text;
+  AppendLogTime(text, fileTime);
+  return text;
+}
+
+void AppendLogTime(std::string& out, uint64_t fileTime) {
   // Every row of the record list shows a time: written digit by digit, as
   // printf costs more than the rest of the row. Only the time of day is
   // shown, so the calendar date is never worked out.
-  if (fileTime >> 63) return {};
+  if (fileTime >> 63) return;
   uint32_t ms = static_cast<uint32_t>(fileTime % kTicksPerDay / kFileTimeTicksPerMillisecond);
   const uint32_t hour = ms / 3600000;
   ms -= hour * 3600000;
@@ -72,7 +78,7 @@ std::string FormatLogTime(uint64_t fileTime) {
   two(6, second);
   text[9] = static_cast<char>('0' + ms / 100);
   two(10, ms % 100);
-  return std::string(text, sizeof text);
+  out.append(text, sizeof text);
 }
 
 std::string FormatByteList(const uint8_t* bytes, size_t count, const char* prefix, const char* suffix) {

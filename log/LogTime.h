@@ -24,6 +24,8 @@ uint64_t CivilToFileTime(const CivilTime& civil);
 
 // "hh:mm:ss.mmm", or "" when the count cannot be converted.
 std::string FormatLogTime(uint64_t fileTime);
+// The same text appended, for the callers that write a row per record.
+void AppendLogTime(std::string& out, uint64_t fileTime);
 
 // prefix, "%02X", suffix per byte: {0x01, 0xAB} with "0x" and "," gives "0x01,0xAB,".
 std::string FormatByteList(const uint8_t* bytes, size_t count, const char* prefix, const char* suffix);

@@ -70,10 +70,20 @@ TEST(OutputTree, HexAndQuotedText) {
   std::vector<uint8_t> bytes(257, 0xAB);
   std::string text = "old";
   AppendHexBytesCapped(text, bytes.data(), bytes.size());
-  EXPECT_EQ(text.size(), 256u * 3 + std::string(" < Error - Data over 256 long! >").size());
-  EXPECT_EQ(text.substr(765, 4), "AB  ");
-  AppendHexBytes(text, bytes.data(), 2);
-  EXPECT_EQ(text, "AB AB ");
+  EXPECT_EQ(text.size(), 3 + 256u * 3 + std::string(" < Error - Data over 256 long! >").size());
+  EXPECT_EQ(text.substr(768, 4), "AB  ");
+  text = "x";
+  const uint8_t mixed[] = {0x00, 0x9F, 0xFF};
+  AppendHexBytes(text, mixed, 3);
+  EXPECT_EQ(text, "x00 9F FF ") << "appended, every byte's two digits from the table";
+  text.clear();
+  AppendByteList(text, mixed, 3, "0x", ",");
+  EXPECT_EQ(text, "0x00,0x9F,0xFF,");
+  AppendByteList(text, mixed, 0, "0x", ",");
+  EXPECT_EQ(text, "0x00,0x9F,0xFF,") << "no bytes, nothing written";
+  text.clear();
+  AppendHexSummary(text, bytes.data(), bytes.size());
+  EXPECT_EQ(text.substr(text.size() - 19), "AB ... 1 more bytes");
 
   const uint8_t quoted[] = {'A', 'B', 0xFF, 'C'};
   std::string q = "x=";

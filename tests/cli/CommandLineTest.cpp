@@ -195,7 +195,7 @@ TEST_F(CommandLine, UsageAndHelp) {
   for (const char* command : {"dump", "list", "show"}) EXPECT_NE(help.out.find(command), std::string::npos);
   const QlxResult listHelp = RunQlx("list --help");
   EXPECT_EQ(listHelp.status, 0);
-  EXPECT_NE(listHelp.out.find("usage: qlx list [--latin1] FILE"), std::string::npos);
+  EXPECT_NE(listHelp.out.find("usage: qlx list [--latin1] [--threads N] FILE"), std::string::npos);
 }
 
 }  // namespace
