@@ -1,7 +1,6 @@
 #include "log/RecordParser.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <cstdio>
 #include <cerrno>
@@ -11,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "log/ByteOrder.h"
+#include "log/ByteScan.h"
 
 namespace {
 
@@ -18,13 +18,6 @@ constexpr uint8_t kTimeTag = 0x03;
 constexpr uint8_t kQlxEscape = 0x1B;
 constexpr uint8_t kFrameEscape = 0x10;
 constexpr uint8_t kFrameStart = 0x02;
-
-// Bytes that start or end a unit when no unit is open.
-constexpr std::array<bool, 256> kUnitByte = [] {
-  std::array<bool, 256> t{};
-  t[0x1B] = t[0x10] = t['$'] = t['!'] = true;
-  return t;
-}();
 
 }  // namespace
 
@@ -57,6 +50,16 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
   // a time.
   size_t i = 0;
   while (i < length) {
+    if (NothingOpen()) {
+      if (data[i] == '$' || data[i] == '!') {
+        i += TakeSentence(data + i, length - i);
+        continue;
+      }
+      if (const size_t frame = TakeFrame(data + i, length - i); frame != 0) {
+        i += frame;
+        continue;
+      }
+    }
     if (const size_t pairs = EscapePairs(data + i, length - i); pairs != 0) {
       std::memset(records_.ExtendBytes(pairs), kQlxEscape, pairs);
       i += 2 * pairs;
@@ -79,18 +82,57 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
 }
 
 inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
+  // An open tag takes every byte but its escape, so the layers below it
+  // never see them.
+  if (qlx_.InFrame()) return qlx_.TakeRun(p, n, kQlxEscape);
   if (!qlx_.Idle()) return 0;
   if (kvt_.InFrame()) return kvt_.TakeRun(p, n, kQlxEscape);
   if (!kvt_.Idle()) return 0;
   if (n183_.InSentence()) return n183_.TakeRun(p, n);
   size_t i = 0;
+  for (;;) {
+    i += scan::FindFirstOf(p + i, n - i, kQlxEscape, kFrameEscape, uint8_t{'$'}, uint8_t{'!'});
+    if (i + 1 >= n || p[i] != kFrameEscape || p[i + 1] != kFrameEscape) return i;
+    i += 2;  // a doubled frame escape outside a frame changes no state
+  }
+}
+
+inline size_t RecordParser::TakeFrame(const uint8_t* p, size_t n) {
+  const size_t length = kvt_.TakeFrame(p, n, kQlxEscape);
+  if (length == 0) return 0;
+  // What the steps through the frame leave: its bytes stored, then given
+  // over to its record.
+  frameFrom_ = End();
+  frameEscapeAt_ = frameFrom_ + length - 2;
+  std::memcpy(records_.ExtendBytes(length), p, length);
+  const ByteBuffer& body = kvt_.GetBuffer();
+  Finish(frameFrom_, true, KvtMessageType(body.data, body.length), MG_KVT, body.data, body.length);
+  return length;
+}
+
+inline size_t RecordParser::TakeSentence(const uint8_t* p, size_t n) {
+  // With no tag or frame open, a byte other than their escapes passes both
+  // framings untouched: the sentence deserialiser alone decides what it does.
+  size_t i = 0;
   while (i < n) {
-    if (!kUnitByte[p[i]]) {
-      ++i;
-    } else if (p[i] == kFrameEscape && i + 1 < n && p[i + 1] == kFrameEscape) {
-      i += 2;  // a doubled frame escape outside a frame changes no state
-    } else {
+    if (const size_t run = n183_.TakeRun(p + i, n - i); run != 0) {
+      std::memcpy(records_.ExtendBytes(run), p + i, run);
+      i += run;
+      continue;
+    }
+    const uint8_t b = p[i];
+    if (b == kQlxEscape || b == kFrameEscape) break;
+    records_.PushByte(b);
+    ++i;
+    const int32_t s = n183_.Feed(b);
+    if (s == FR_Started) {
+      sentenceFrom_ = End() - 1;
+    } else if (s == FR_Complete || s == FR_ChecksumMismatch) {
+      const ByteBuffer& sentence = n183_.GetBuffer();
+      Finish(sentenceFrom_, true, s == FR_Complete ? MT_N183 : MT_N183XC, MG_N183, sentence.data, sentence.length);
       break;
+    } else if (s != FR_Taken) {
+      break;  // too long: abandoned
     }
   }
   return i;
