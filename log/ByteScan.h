@@ -74,6 +74,15 @@ namespace scan_sse2 {
 
 inline __m128i Load(const uint8_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
 
+// Block masks: 16 bytes read from kFirst + 16 - k keep the first k bytes of
+// a block, from kLast + k the last k.
+inline constexpr uint8_t kFirst[32] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                       0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0,    0,    0,    0,    0,    0,
+                                       0,    0,    0,    0,    0,    0,    0,    0,    0,    0};
+inline constexpr uint8_t kLast[32] = {0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+                                      0,    0,    0,    0,    0,    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                      0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+
 template <typename... Stops>
 inline unsigned StopMask(__m128i v, Stops... stops) {
   __m128i hit = _mm_setzero_si128();
@@ -116,6 +125,17 @@ inline TextRun SentenceText(const uint8_t* p, size_t n, uint8_t* out, size_t roo
     }
     const unsigned stops = StopMask(v, '\r', '\n', 0x10, 0x1B, '$', '!', '*');
     const unsigned keep = stops != 0 ? plain & ((1u << __builtin_ctz(stops)) - 1) : plain;
+    if (stops != 0 && keep == (1u << __builtin_ctz(stops)) - 1) {
+      // Plain text up to the stop, as at the end of most sentences: stored
+      // whole (the bytes past it are overwritten or never counted).
+      const size_t length = static_cast<size_t>(__builtin_ctz(stops));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + r.stored), v);
+      sums = _mm_xor_si128(sums, _mm_and_si128(v, Load(kFirst + 16 - length)));
+      r.stored += length;
+      r.consumed += length;
+      n = r.consumed;
+      break;
+    }
     for (unsigned k = keep; k != 0; k &= k - 1) {
       const uint8_t b = p[r.consumed + static_cast<size_t>(__builtin_ctz(k))];
       out[r.stored++] = b;
@@ -143,11 +163,6 @@ inline TextRun SentenceText(const uint8_t* p, size_t n, uint8_t* out, size_t roo
 
 inline uint8_t SumBytes(const uint8_t* p, size_t n) {
   if (n < 16) return scan_portable::SumBytes(p, n);
-  // Sixteen clear bytes, then sixteen set: read from position k, a mask that
-  // keeps the last k bytes of a block.
-  static constexpr uint8_t kLast[32] = {0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
-                                        0,    0,    0,    0,    0,    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                        0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
   const __m128i zero = _mm_setzero_si128();
   __m128i sums = zero;
   size_t i = 0;

@@ -100,41 +100,46 @@ inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
 inline size_t RecordParser::TakeFrame(const uint8_t* p, size_t n) {
   const size_t length = kvt_.TakeFrame(p, n, kQlxEscape);
   if (length == 0) return 0;
-  // What the steps through the frame leave: its bytes stored, then given
-  // over to its record.
+  // Stepping through the frame would store its bytes and then give them
+  // over to its record: they are never stored. A body without stuffing is
+  // read where it lies in the file, not from the copy just written.
   frameFrom_ = End();
   frameEscapeAt_ = frameFrom_ + length - 2;
-  std::memcpy(records_.ExtendBytes(length), p, length);
   const ByteBuffer& body = kvt_.GetBuffer();
-  Finish(frameFrom_, true, KvtMessageType(body.data, body.length), MG_KVT, body.data, body.length);
+  const uint8_t* bytes = body.length + 4 == length ? p + 2 : body.data;
+  Finish(frameFrom_, true, KvtMessageType(bytes, body.length), MG_KVT, bytes, body.length);
   return length;
 }
 
 inline size_t RecordParser::TakeSentence(const uint8_t* p, size_t n) {
   // With no tag or frame open, a byte other than their escapes passes both
-  // framings untouched: the sentence deserialiser alone decides what it does.
+  // framings untouched: the sentence deserialiser alone decides what it
+  // does. The bytes are stored when the sentence leaves off, or up to its
+  // start when it completes (its record takes its bytes' place).
+  const uint64_t base = End();
   size_t i = 0;
   while (i < n) {
     if (const size_t run = n183_.TakeRun(p + i, n - i); run != 0) {
-      std::memcpy(records_.ExtendBytes(run), p + i, run);
       i += run;
       continue;
     }
     const uint8_t b = p[i];
     if (b == kQlxEscape || b == kFrameEscape) break;
-    records_.PushByte(b);
     ++i;
     const int32_t s = n183_.Feed(b);
     if (s == FR_Started) {
-      sentenceFrom_ = End() - 1;
+      sentenceFrom_ = base + i - 1;
     } else if (s == FR_Complete || s == FR_ChecksumMismatch) {
+      const size_t before = static_cast<size_t>(sentenceFrom_ - base);
+      std::memcpy(records_.ExtendBytes(before), p, before);
       const ByteBuffer& sentence = n183_.GetBuffer();
       Finish(sentenceFrom_, true, s == FR_Complete ? MT_N183 : MT_N183XC, MG_N183, sentence.data, sentence.length);
-      break;
+      return i;
     } else if (s != FR_Taken) {
       break;  // too long: abandoned
     }
   }
+  std::memcpy(records_.ExtendBytes(i), p, i);
   return i;
 }
 

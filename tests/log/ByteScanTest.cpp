@@ -62,7 +62,7 @@ TEST(ByteScan, SentenceTextAgreesWithThePortableScan) {
     ASSERT_EQ(x.consumed, y.consumed) << "round " << round;
     ASSERT_EQ(x.stored, y.stored) << "round " << round;
     ASSERT_EQ(x.sum, y.sum) << "round " << round;
-    ASSERT_TRUE(std::equal(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(room), b.begin())) << "round " << round;
+    ASSERT_TRUE(std::equal(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(x.stored), b.begin())) << "round " << round;
     ASSERT_TRUE(std::all_of(a.begin() + static_cast<std::ptrdiff_t>(room), a.end(), [](uint8_t v) { return v == 0xEE; }))
         << "written past the room, round " << round;
   }
