@@ -44,6 +44,14 @@ inline size_t FindFirstOf(const uint8_t* p, size_t n, Stops... stops) {
   return n;
 }
 
+// Length of the longest prefix of p[0, n) that reads a, b, a, b, ... (it may
+// end after an a).
+inline size_t PairRun(const uint8_t* p, size_t n, uint8_t a, uint8_t b) {
+  size_t i = 0;
+  while (i < n && p[i] == (i % 2 == 0 ? a : b)) ++i;
+  return i;
+}
+
 // Takes sentence text from p up to the first stop byte, copying the plain
 // characters to out and summing them; it also stops before a plain character
 // that finds out full (`room` characters stored).
@@ -102,6 +110,16 @@ inline size_t FindFirstOf(const uint8_t* p, size_t n, Stops... stops) {
   // beyond them.
   const unsigned m = StopMask(Load(p + n - 16), stops...);
   return m != 0 ? n - 16 + static_cast<size_t>(__builtin_ctz(m)) : n;
+}
+
+inline size_t PairRun(const uint8_t* p, size_t n, uint8_t a, uint8_t b) {
+  const __m128i pattern = _mm_set1_epi16(static_cast<short>(a | b << 8));
+  size_t i = 0;
+  for (; i + 16 <= n; i += 16) {
+    const unsigned same = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(Load(p + i), pattern)));
+    if (same != 0xFFFFu) return i + static_cast<size_t>(__builtin_ctz(~same));
+  }
+  return i + scan_portable::PairRun(p + i, n - i, a, b);
 }
 
 inline TextRun SentenceText(const uint8_t* p, size_t n, uint8_t* out, size_t room) {

@@ -92,8 +92,11 @@ inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
   size_t i = 0;
   for (;;) {
     i += scan::FindFirstOf(p + i, n - i, kQlxEscape, kFrameEscape, uint8_t{'$'}, uint8_t{'!'});
-    if (i + 1 >= n || p[i] != kFrameEscape || p[i + 1] != kFrameEscape) return i;
-    i += 2;  // a doubled frame escape outside a frame changes no state
+    // Doubled frame escapes outside a frame change no state; an odd one
+    // out pairs with the byte after it.
+    const size_t escapes = scan::PairRun(p + i, n - i, kFrameEscape, kFrameEscape);
+    if (escapes < 2) return i;
+    i += escapes & ~size_t{1};
   }
 }
 
@@ -148,20 +151,15 @@ inline size_t RecordParser::FrameRestarts(const uint8_t* p, size_t n) {
   // an abandoned frame's bytes simply stay unrecognised: of a run of start
   // pairs only the last one, taken by the full step, changes anything.
   if (p[0] != kFrameEscape || !qlx_.Idle() || kvt_.EscapePending() || n183_.InSentence()) return 0;
-  size_t pairs = 0;
-  while (2 * pairs + 3 < n && p[2 * pairs] == kFrameEscape && p[2 * pairs + 1] == kFrameStart &&
-         p[2 * pairs + 2] == kFrameEscape && p[2 * pairs + 3] == kFrameStart)
-    ++pairs;
-  return pairs;
+  const size_t whole = scan::PairRun(p, n, kFrameEscape, kFrameStart) / 2;
+  return whole > 0 ? whole - 1 : 0;
 }
 
 inline size_t RecordParser::EscapePairs(const uint8_t* p, size_t n) {
   // Outside every unit a doubled tag escape is handed on as one byte that
   // no lower layer takes: it only adds that byte to the unrecognised data.
   if (p[0] != kQlxEscape || !qlx_.Idle() || !kvt_.Idle() || n183_.InSentence()) return 0;
-  size_t pairs = 0;
-  while (2 * pairs + 1 < n && p[2 * pairs] == kQlxEscape && p[2 * pairs + 1] == kQlxEscape) ++pairs;
-  return pairs;
+  return scan::PairRun(p, n, kQlxEscape, kQlxEscape) / 2;
 }
 
 // Every byte handed on by the QLX layer is in the store when the lower

@@ -68,6 +68,19 @@ TEST(ByteScan, SentenceTextAgreesWithThePortableScan) {
   }
 }
 
+TEST(ByteScan, PairRunAgreesWithThePortableCount) {
+  Bytes gen(17);
+  const std::array<std::array<uint8_t, 2>, 3> pairs = {{{0x10, 0x10}, {0x1B, 0x1B}, {0x10, 0x02}}};
+  for (int round = 0; round < 3000; ++round) {
+    const auto [a, b] = pairs[gen.Next() % pairs.size()];
+    std::vector<uint8_t> data(gen.Next() % 70);
+    for (size_t i = 0; i < data.size(); ++i) data[i] = i % 2 == 0 ? a : b;
+    if (!data.empty() && gen.Next() % 2) data[gen.Next() % data.size()] = static_cast<uint8_t>(gen.Next());
+    ASSERT_EQ(scan_sse2::PairRun(data.data(), data.size(), a, b), scan_portable::PairRun(data.data(), data.size(), a, b))
+        << "round " << round;
+  }
+}
+
 TEST(ByteScan, SumBytesAgreesWithThePortableSum) {
   Bytes gen(13);
   for (size_t n = 0; n < 300; ++n) {
