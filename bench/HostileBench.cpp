@@ -22,6 +22,8 @@ constexpr double kMB = 1e6;
 // The sample log is small; parsed this many times it gives a time per byte
 // that the clock can resolve.
 constexpr int kSampleRepeats = 300;
+// Any input costs at most this many times the sample's processor time per byte.
+constexpr double kOverBaseTarget = 3;
 
 struct Input {
   const char* name;
@@ -172,8 +174,8 @@ void RunHostileBench() {
   const double baseNs = base.cpu / (static_cast<double>(base.bytes) * kSampleRepeats) * 1e9;
   std::printf("baseline: %s, %.2f ns per byte (cpu, %d opens)\n", sample.filename().c_str(), baseNs,
               kSampleRepeats);
-  std::printf("%-18s %9s %9s %9s %10s %8s %10s %11s %s\n", "input", "MB", "cpu s", "wall s", "ns/byte", "x base",
-              "peak MB", "2N+64 MB", "records / bytes shown");
+  std::printf("%-18s %9s %9s %9s %10s %11s %10s %11s %s\n", "input", "MB", "cpu s", "wall s", "ns/byte",
+              "x base <=3", "peak MB", "2N+64 MB", "records / bytes shown");
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("qlx-hostile-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
@@ -186,8 +188,10 @@ void RunHostileBench() {
     const double mb = static_cast<double>(f.bytes) / kMB;
     const double ns = f.cpu / static_cast<double>(f.bytes) * 1e9;
     const double bound = 2 * mb + 64 * 1.048576;
-    std::printf("%-18s %9.1f %9.2f %9.2f %10.2f %8.2f %10.1f %8.1f %-2s %llu / %llu\n", input.name, mb, f.cpu, f.wall,
-                ns, ns / baseNs, f.peakMB, bound, f.peakMB <= bound ? "ok" : "OVER",
+    const double overBase = ns / baseNs;
+    std::printf("%-18s %9.1f %9.2f %9.2f %10.2f %6.2f %-4s %10.1f %8.1f %-4s %llu / %llu\n", input.name, mb, f.cpu,
+                f.wall, ns, overBase, overBase <= kOverBaseTarget ? "ok" : "OVER", f.peakMB, bound,
+                f.peakMB <= bound ? "ok" : "OVER",
                 static_cast<unsigned long long>(f.records), static_cast<unsigned long long>(f.shown));
     std::fflush(stdout);
   }

@@ -33,6 +33,7 @@ constexpr uint32_t kSeed = 1;
 constexpr double kMB = 1e6;
 
 constexpr double kParseOverFloorTarget = 0.4;
+constexpr int kParseRuns = 3;
 constexpr double kPeakOverFileTarget = 1.5;
 constexpr double kIndexBytesTarget = 16;
 constexpr double kOpenWallTarget = 1.5;
@@ -115,15 +116,26 @@ void MeasureParse(const std::filesystem::path& folder, uint64_t bytes, BenchTabl
   }
   const LogFileImage& image = *loaded;
   const Timing load = watch.Elapsed();
+  // On a shared machine one pass can be slowed by others for reasons of
+  // theirs (memory the kernel must find, a busy core): the parse and the
+  // plain pass each take the least processor time of a few alternating
+  // runs. Every parse starts from an empty record list, so each one pays
+  // for its memory as an opening does.
   RecordParser parser;
-  watch = Stopwatch();
-  parser.Reset();
-  parser.Parse(loaded);
-  const Timing parse = watch.Elapsed();
-
-  watch = Stopwatch();
-  const uint64_t framing = CountFramingBytes(image.Data(), image.Length());
-  const Timing floor = watch.Elapsed();
+  Timing parse{INFINITY, INFINITY};
+  Timing floor{INFINITY, INFINITY};
+  uint64_t framing = 0;
+  for (int run = 0; run < kParseRuns; ++run) {
+    parser.Reset();
+    watch = Stopwatch();
+    parser.Parse(loaded);
+    const Timing once = watch.Elapsed();
+    if (once.cpu < parse.cpu) parse = once;
+    watch = Stopwatch();
+    framing = CountFramingBytes(image.Data(), image.Length());
+    const Timing plain = watch.Elapsed();
+    if (plain.cpu < floor.cpu) floor = plain;
+  }
 
   const double mb = image.Length() / kMB;
   const double records = static_cast<double>(parser.Count());
@@ -132,7 +144,7 @@ void MeasureParse(const std::filesystem::path& folder, uint64_t bytes, BenchTabl
   table.Add({"load + parse", RateCell({load.wall + parse.wall, load.cpu + parse.cpu}, mb), "", "", NAN,
              Verdict::kNone});
   const double parseOverFloor = floor.cpu / parse.cpu;
-  table.Add({"parse", RateCell(parse, mb) + Cell(", %.0f records/s cpu", records / parse.cpu),
+  table.Add({Cell("parse (best of %d)", kParseRuns), RateCell(parse, mb) + Cell(", %.0f records/s cpu", records / parse.cpu),
              Cell(">= %.1f x plain pass", kParseOverFloorTarget), "plain pass " + RateCell(floor, mb), parseOverFloor,
              Judge(parseOverFloor >= kParseOverFloorTarget)});
   const double indexBytes = static_cast<double>(parser.Records().IndexBytes()) / records;

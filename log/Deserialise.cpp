@@ -25,11 +25,7 @@ void CN183_Deserialise::Reset() {
   consumed_ = 0;
 }
 
-bool CheckKvtChecksum(const uint8_t* body, uint32_t n) {
-  uint8_t sum = 0;
-  for (uint32_t i = 0; i < n; ++i) sum = static_cast<uint8_t>(sum + body[i]);
-  return sum == 0;
-}
+bool CheckKvtChecksum(const uint8_t* body, uint32_t n) { return scan::SumBytes(body, n) == 0; }
 
 int32_t CheckKvtLength(const uint8_t* body, uint32_t n) {
   // A body without its command and length bytes is malformed whatever the

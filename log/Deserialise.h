@@ -7,8 +7,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "base/ByteBuffer.h"
+#include "log/ByteScan.h"
 
 // Results of Feed.
 enum FeedResult : int32_t {
@@ -51,6 +53,10 @@ class CPYL_Deserialise {
   // layer must see), and before the byte that would overflow the buffer.
   // Returns 0 unless a frame is open with no escape pending.
   inline size_t TakeRun(const uint8_t* p, size_t n, uint8_t stop);
+  // When idle and p begins with a whole frame that fits the buffer and has
+  // no `stop` byte, takes it as Feed would byte by byte and returns its
+  // length in the file; otherwise returns 0 and nothing has changed.
+  inline size_t TakeFrame(const uint8_t* p, size_t n, uint8_t stop);
 
  private:
   inline int32_t Store(uint8_t b);
@@ -140,67 +146,53 @@ inline uint8_t HexDigitValue(uint8_t b) {
 
 // ---- inline state machines: they run once per byte of a log ----
 
-// Characters stored and summed before the checksum field with no other effect.
-inline constexpr std::array<bool, 256> kPlainSentenceChar = [] {
-  std::array<bool, 256> t{};
-  for (int b = 0x20; b <= 0x7D; ++b) t[b] = b != '$' && b != '!' && b != '*';
-  return t;
-}();
-
 inline size_t CPYL_Deserialise::TakeRun(const uint8_t* p, size_t n, uint8_t stop) {
   if (!inFrame_ || escapePending_) return 0;
   const size_t room = buffer_.capacity - buffer_.length;
-  const size_t limit = n < room ? n : room;
-  uint8_t* out = buffer_.data + buffer_.length;
-  size_t i = 0;
-  while (i < limit) {
-    const uint8_t b = p[i];
-    if (b == escape_ || b == stop) break;
-    out[i++] = b;
-  }
+  const size_t i = scan::FindFirstOf(p, n < room ? n : room, escape_, stop);
+  std::memcpy(buffer_.data + buffer_.length, p, i);
   buffer_.length += static_cast<uint32_t>(i);
   consumed_ += static_cast<uint32_t>(i);
   return i;
 }
 
-// What a run inside a sentence does with a byte: 0 consumes it without
-// storing or summing it, 1 stores and sums it, 2 ends the run (CR and LF end
-// the sentence, 0x10 and 0x1B belong to the framings, "$", "!" and "*"
-// change the state).
-inline constexpr std::array<uint8_t, 256> kSentenceRunClass = [] {
-  std::array<uint8_t, 256> t{};
-  for (int b = 0; b < 0x100; ++b) t[b] = kPlainSentenceChar[b] ? 1 : (b >= 0x20 && b < 0x7E) ? 2 : 0;
-  t['\r'] = t['\n'] = t[0x10] = t[0x1B] = 2;
-  return t;
-}();
+inline size_t CPYL_Deserialise::TakeFrame(const uint8_t* p, size_t n, uint8_t stop) {
+  if (!Idle() || n < 4 || p[0] != escape_ || p[1] != start_) return 0;
+  // The body is gathered past the buffer's length, which moves only once
+  // the frame is known whole.
+  uint8_t* out = buffer_.data;
+  size_t stored = 0;
+  size_t i = 2;
+  for (;;) {
+    const size_t room = buffer_.capacity - stored;
+    const size_t limit = n - i < room ? n - i : room;
+    const size_t run = scan::FindFirstOf(p + i, limit, escape_, stop);
+    std::memcpy(out + stored, p + i, run);
+    stored += run;
+    i += run;
+    if (i + 1 >= n || p[i] != escape_) return 0;  // cut short, overflowing, or a stop byte
+    if (p[i + 1] == end_) break;
+    if (p[i + 1] != escape_ || stored == buffer_.capacity) return 0;
+    out[stored++] = escape_;
+    i += 2;
+  }
+  buffer_.length = static_cast<uint32_t>(stored);
+  consumed_ = static_cast<uint32_t>(i + 2);
+  return i + 2;
+}
 
 inline size_t CN183_Deserialise::TakeRun(const uint8_t* p, size_t n) {
   // Between "*" and the second digit every character changes the state.
   if (!inSentence_ || (checksumState_ != 0 && checksumState_ < 4)) return 0;
-  const bool summing = checksumState_ == 0;
-  const size_t room = buffer_.capacity - buffer_.length;
-  uint8_t* out = buffer_.data + buffer_.length;
-  uint8_t sum = computedChecksum_;
-  size_t stored = 0;
-  size_t i = 0;
-  // Free of data-dependent branches: in noise, stored and skipped bytes
-  // alternate at random and a branch on them would mostly mispredict.
-  for (; i < n; ++i) {
-    const uint8_t b = p[i];
-    const uint8_t c = kSentenceRunClass[b];
-    if (c == 2 || (c == 1 && stored == room)) break;
-    if (stored < room) out[stored] = b;
-    sum ^= static_cast<uint8_t>(b & -c);
-    stored += c;
-  }
-  if (summing) {
-    computedChecksum_ = sum;
+  const TextRun r = scan::SentenceText(p, n, buffer_.data + buffer_.length, buffer_.capacity - buffer_.length);
+  if (checksumState_ == 0) {
+    computedChecksum_ ^= r.sum;
   } else {
-    checksumState_ += static_cast<uint32_t>(stored);  // past the digits: counted, not summed
+    checksumState_ += static_cast<uint32_t>(r.stored);  // past the digits: counted, not summed
   }
-  buffer_.length += static_cast<uint32_t>(stored);
-  consumed_ += static_cast<uint32_t>(i);
-  return i;
+  buffer_.length += static_cast<uint32_t>(r.stored);
+  consumed_ += static_cast<uint32_t>(r.consumed);
+  return r.consumed;
 }
 
 inline int32_t CPYL_Deserialise::Store(uint8_t b) {

@@ -1,7 +1,6 @@
 #include "log/RecordParser.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <cstdio>
 #include <cerrno>
@@ -12,6 +11,7 @@
 #include <sys/stat.h>
 
 #include "log/ByteOrder.h"
+#include "log/ByteScan.h"
 
 namespace {
 
@@ -29,13 +29,6 @@ constexpr int64_t kUnmapped = std::numeric_limits<int64_t>::min() / 2;
 constexpr size_t kMaxShifts = 4096;
 // A store cut back by more than this gives its pages back.
 constexpr uint64_t kReleaseBytes = uint64_t{16} << 20;
-
-// Bytes that start or end a unit when no unit is open.
-constexpr std::array<bool, 256> kUnitByte = [] {
-  std::array<bool, 256> t{};
-  t[0x1B] = t[0x10] = t['$'] = t['!'] = true;
-  return t;
-}();
 
 }  // namespace
 
@@ -80,6 +73,16 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
   // a time.
   size_t i = 0;
   while (i < length) {
+    if (NothingOpen()) {
+      if (data[i] == '$' || data[i] == '!') {
+        i += TakeSentence(data + i, length - i);
+        continue;
+      }
+      if (const size_t frame = TakeFrame(data + i, length - i); frame != 0) {
+        i += frame;
+        continue;
+      }
+    }
     if (const size_t pairs = EscapePairs(data + i, length - i); pairs != 0) {
       const int64_t next = NextFileOffset() + static_cast<int64_t>(2 * pairs);
       std::memset(records_.ExtendBytes(pairs), kQlxEscape, pairs);
@@ -105,20 +108,66 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
 }
 
 inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
+  // An open tag takes every byte but its escape, so the layers below it
+  // never see them.
+  if (qlx_.InFrame()) return qlx_.TakeRun(p, n, kQlxEscape);
   if (!qlx_.Idle()) return 0;
   if (kvt_.InFrame()) return kvt_.TakeRun(p, n, kQlxEscape);
   if (!kvt_.Idle()) return 0;
   if (n183_.InSentence()) return n183_.TakeRun(p, n);
   size_t i = 0;
+  for (;;) {
+    i += scan::FindFirstOf(p + i, n - i, kQlxEscape, kFrameEscape, uint8_t{'$'}, uint8_t{'!'});
+    // Doubled frame escapes outside a frame change no state; an odd one
+    // out pairs with the byte after it.
+    const size_t escapes = scan::PairRun(p + i, n - i, kFrameEscape, kFrameEscape);
+    if (escapes < 2) return i;
+    i += escapes & ~size_t{1};
+  }
+}
+
+inline size_t RecordParser::TakeFrame(const uint8_t* p, size_t n) {
+  const size_t length = kvt_.TakeFrame(p, n, kQlxEscape);
+  if (length == 0) return 0;
+  // The frame's bytes are stored as stepping would store them, so the store
+  // keeps its place against the file; its record then takes their place.
+  frameFrom_ = End();
+  frameEscapeAt_ = frameFrom_ + length - 2;
+  std::memcpy(records_.ExtendBytes(length), p, length);
+  const ByteBuffer& body = kvt_.GetBuffer();
+  Finish(frameFrom_, true, KvtMessageType(body.data, body.length), MG_KVT, body.data, body.length, kFramedHeader);
+  return length;
+}
+
+inline size_t RecordParser::TakeSentence(const uint8_t* p, size_t n) {
+  // With no tag or frame open, a byte other than their escapes passes both
+  // framings untouched: the sentence deserialiser alone decides what it
+  // does. The bytes are stored as stepping would store them; a completed
+  // sentence's record then takes its bytes' place.
+  const uint64_t base = End();
+  size_t i = 0;
   while (i < n) {
-    if (!kUnitByte[p[i]]) {
-      ++i;
-    } else if (p[i] == kFrameEscape && i + 1 < n && p[i + 1] == kFrameEscape) {
-      i += 2;  // a doubled frame escape outside a frame changes no state
-    } else {
-      break;
+    if (const size_t run = n183_.TakeRun(p + i, n - i); run != 0) {
+      i += run;
+      continue;
+    }
+    const uint8_t b = p[i];
+    if (b == kQlxEscape || b == kFrameEscape) break;
+    ++i;
+    const int32_t s = n183_.Feed(b);
+    if (s == FR_Started) {
+      sentenceFrom_ = base + i - 1;
+    } else if (s == FR_Complete || s == FR_ChecksumMismatch) {
+      std::memcpy(records_.ExtendBytes(i), p, i);
+      const ByteBuffer& sentence = n183_.GetBuffer();
+      Finish(sentenceFrom_, true, s == FR_Complete ? MT_N183 : MT_N183XC, MG_N183, sentence.data, sentence.length,
+             0);
+      return i;
+    } else if (s != FR_Taken) {
+      break;  // too long: abandoned
     }
   }
+  std::memcpy(records_.ExtendBytes(i), p, i);
   return i;
 }
 
@@ -127,20 +176,15 @@ inline size_t RecordParser::FrameRestarts(const uint8_t* p, size_t n) {
   // an abandoned frame's bytes simply stay unrecognised: of a run of start
   // pairs only the last one, taken by the full step, changes anything.
   if (p[0] != kFrameEscape || !qlx_.Idle() || kvt_.EscapePending() || n183_.InSentence()) return 0;
-  size_t pairs = 0;
-  while (2 * pairs + 3 < n && p[2 * pairs] == kFrameEscape && p[2 * pairs + 1] == kFrameStart &&
-         p[2 * pairs + 2] == kFrameEscape && p[2 * pairs + 3] == kFrameStart)
-    ++pairs;
-  return pairs;
+  const size_t whole = scan::PairRun(p, n, kFrameEscape, kFrameStart) / 2;
+  return whole > 0 ? whole - 1 : 0;
 }
 
 inline size_t RecordParser::EscapePairs(const uint8_t* p, size_t n) {
   // Outside every unit a doubled tag escape is handed on as one byte that
   // no lower layer takes: it only adds that byte to the unrecognised data.
   if (p[0] != kQlxEscape || !qlx_.Idle() || !kvt_.Idle() || n183_.InSentence()) return 0;
-  size_t pairs = 0;
-  while (2 * pairs + 1 < n && p[2 * pairs] == kQlxEscape && p[2 * pairs + 1] == kQlxEscape) ++pairs;
-  return pairs;
+  return scan::PairRun(p, n, kQlxEscape, kQlxEscape) / 2;
 }
 
 // Every byte handed on by the QLX layer is in the store when the lower

@@ -62,6 +62,12 @@ class RecordParser {
   inline size_t EscapePairs(const uint8_t* p, size_t n);
   // Frame start pairs at p that the next start pair abandons unseen.
   inline size_t FrameRestarts(const uint8_t* p, size_t n);
+  // With no unit open, the whole frame at p (0 when it is not one that
+  // completes without a tag escape); and the sentence starting at p up to
+  // where it completes, is abandoned, or meets a framing escape.
+  inline size_t TakeFrame(const uint8_t* p, size_t n);
+  inline size_t TakeSentence(const uint8_t* p, size_t n);
+  bool NothingOpen() const { return qlx_.Idle() && kvt_.Idle() && !n183_.InSentence(); }
   uint64_t End() const { return records_.ByteCount(); }
   // Where the bytes of the outermost unit still open begin (End() when none
   // is open): pending bytes from there on may still belong to a unit.
