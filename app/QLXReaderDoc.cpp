@@ -8,19 +8,7 @@
 #include "app/LogLoadJob.h"
 #include "decode/RecordDecoder.h"
 #include "gateway/RecordReceive.h"
-#include "gateway/Repository.h"
 #include "gateway/WXN.h"
-#include "log/MessageType.h"
-
-namespace {
-
-int SideOf(const Record& record) {
-  if (record.type == MT_N183) return kN183Repository;
-  if (record.type == MT_N2K) return kN2kRepository;
-  return 0;
-}
-
-}  // namespace
 
 CQLXReaderDoc::CQLXReaderDoc() : parser_(std::make_unique<RecordParser>()) {}
 
@@ -117,7 +105,7 @@ void CQLXReaderDoc::DecodeForGateway(size_t index, DecodeContext& context) {
     context.previousTime = lead.clock;
     const Record record = At(index);
     DecodeRecord(DM_Gateway, context, record, &gateway);
-    if (const int selected = SideOf(record)) side = selected;
+    if (const int selected = RepositorySideOf(record)) side = selected;
   } catch (const std::exception& e) {
     // The gateway is a model: its failure is shown, never the program's end.
     context.tree.AddNode().SetText("Gateway conversion stopped: %s", e.what());

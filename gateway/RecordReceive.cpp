@@ -11,6 +11,12 @@ uint32_t GatewayClockOf(const Record& record) {
   return static_cast<uint32_t>(record.time / kFileTimeTicksPerMillisecond);
 }
 
+int RepositorySideOf(const Record& record) {
+  if (record.type == MT_N183) return kN183Repository;
+  if (record.type == MT_N2K) return kN2kRepository;
+  return 0;
+}
+
 int ReceiveRecord(CWXN& gateway, const Record& record, uint32_t clock) {
   if (record.type == MT_N183) {
     gateway.ConvertN183(reinterpret_cast<const char*>(record.data.data()), static_cast<uint32_t>(record.data.size()),

@@ -16,6 +16,10 @@ class RecordList;
 // (ages are measured modulo the clock's wrap).
 uint32_t GatewayClockOf(const Record& record);
 
+// The repository a record is for: NMEA 0183 sentences and NMEA 2000 frames
+// (RepositorySide), 0 for anything the gateway does not take.
+int RepositorySideOf(const Record& record);
+
 // Receive only: a sentence or an NMEA 2000 frame is converted into its
 // repository at `clock`. Returns the repository it went into (RepositorySide),
 // or 0 for any other record, which the gateway ignores.

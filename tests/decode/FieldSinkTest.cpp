@@ -10,6 +10,7 @@
 #include "decode/N2kDecoder.h"
 #include "base/OutputTree.h"
 #include "log/Framing.h"
+#include "tests/decode/KeepingSink.h"
 
 namespace {
 
@@ -20,31 +21,6 @@ Bytes Frame93(uint32_t pgn, const std::vector<uint8_t>& data) {
   payload.push_back(static_cast<uint8_t>(data.size()));
   payload.insert(payload.end(), data.begin(), data.end());
   return MakeKvtBody(0x93, payload);
-}
-
-struct Kept {
-  uint32_t section;
-  uint32_t number;
-  std::string name;
-  std::string value;  // the exact decimal, or the text
-  std::string unit;
-  FieldStatus status;
-};
-
-class KeepingSink : public FieldSink {
- public:
-  void Field(const FieldResult& f) override {
-    const std::string value =
-        f.kind == FieldValueKind::Scaled ? ExactDecimal(f.value) : std::string(f.text);
-    fields.push_back({f.section, f.number, std::string(f.name), value, std::string(f.unit), f.status});
-  }
-  std::vector<Kept> fields;
-};
-
-std::string Rendered(const CTreeNode& root) {
-  std::string text;
-  RenderText(root, text, 9, 2, 0);
-  return text;
 }
 
 // Decodes with the sink active and checks that the decode text is the same

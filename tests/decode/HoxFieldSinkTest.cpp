@@ -8,32 +8,9 @@
 #include "decode/HoxDecoder.h"
 #include "decode/RecordDecoder.h"
 #include "log/RecordParser.h"
+#include "tests/decode/KeepingSink.h"
 
 namespace {
-
-struct Kept {
-  uint32_t section;
-  uint32_t number;
-  std::string name;
-  std::string value;  // the exact decimal, or the text
-  std::string unit;
-  FieldStatus status;
-};
-
-class KeepingSink : public FieldSink {
- public:
-  void Field(const FieldResult& f) override {
-    const std::string value = f.kind == FieldValueKind::Scaled ? ExactDecimal(f.value) : std::string(f.text);
-    fields.push_back({f.section, f.number, std::string(f.name), value, std::string(f.unit), f.status});
-  }
-  std::vector<Kept> fields;
-};
-
-std::string Rendered(const CTreeNode& root) {
-  std::string text;
-  RenderText(root, text, 9, 2, 0);
-  return text;
-}
 
 // Decodes with and without the sink: reporting must not change the decode.
 std::vector<Kept> HoxFields(const std::vector<uint8_t>& frame) {
