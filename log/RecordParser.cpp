@@ -82,6 +82,10 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
         i += frame;
         continue;
       }
+      if (const size_t tag = TakeTag(data + i, length - i); tag != 0) {
+        i += tag;
+        continue;
+      }
     }
     if (const size_t pairs = EscapePairs(data + i, length - i); pairs != 0) {
       const int64_t next = NextFileOffset() + static_cast<int64_t>(2 * pairs);
@@ -129,13 +133,20 @@ inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
 inline size_t RecordParser::TakeFrame(const uint8_t* p, size_t n) {
   const size_t length = kvt_.TakeFrame(p, n, kQlxEscape);
   if (length == 0) return 0;
+  const ByteBuffer& body = kvt_.GetBuffer();
+  const uint32_t type = KvtMessageType(body.data, body.length);
+  if (NothingPending()) {
+    // Only a doubled escape makes a frame longer than its body and framing.
+    AddWhole(p, length, kFramedHeader, body.length + 2 * kFramedHeader == length, type, MG_KVT, body.data,
+             body.length);
+    return length;
+  }
   // The frame's bytes are stored as stepping would store them, so the store
   // keeps its place against the file; its record then takes their place.
   frameFrom_ = End();
   frameEscapeAt_ = frameFrom_ + length - 2;
   std::memcpy(records_.ExtendBytes(length), p, length);
-  const ByteBuffer& body = kvt_.GetBuffer();
-  Finish(frameFrom_, true, KvtMessageType(body.data, body.length), MG_KVT, body.data, body.length, kFramedHeader);
+  Finish(frameFrom_, true, type, MG_KVT, body.data, body.length, kFramedHeader);
   return length;
 }
 
@@ -158,10 +169,18 @@ inline size_t RecordParser::TakeSentence(const uint8_t* p, size_t n) {
     if (s == FR_Started) {
       sentenceFrom_ = base + i - 1;
     } else if (s == FR_Complete || s == FR_ChecksumMismatch) {
-      std::memcpy(records_.ExtendBytes(i), p, i);
       const ByteBuffer& sentence = n183_.GetBuffer();
-      Finish(sentenceFrom_, true, s == FR_Complete ? MT_N183 : MT_N183XC, MG_N183, sentence.data, sentence.length,
-             0);
+      const uint32_t type = s == FR_Complete ? MT_N183 : MT_N183XC;
+      if (n183_.Consumed() == i && NothingPending()) {
+        // Every byte the sentence skipped was counted, and completing it
+        // took at least one CR: with one byte skipped in all and that a CR
+        // right after the text, the text is the file's bytes as they are.
+        const bool asInFile = i == sentence.length + 2 && p[sentence.length] == '\r';
+        AddWhole(p, i, 0, asInFile, type, MG_N183, sentence.data, sentence.length);
+        return i;
+      }
+      std::memcpy(records_.ExtendBytes(i), p, i);
+      Finish(sentenceFrom_, true, type, MG_N183, sentence.data, sentence.length, 0);
       return i;
     } else if (s != FR_Taken) {
       break;  // too long: abandoned
@@ -169,6 +188,42 @@ inline size_t RecordParser::TakeSentence(const uint8_t* p, size_t n) {
   }
   std::memcpy(records_.ExtendBytes(i), p, i);
   return i;
+}
+
+inline size_t RecordParser::TakeTag(const uint8_t* p, size_t n) {
+  // With no unit open, a tag's bytes go to the tag layer alone.
+  if (!NothingPending()) return 0;
+  const size_t length = qlx_.TakeFrame(p, n, kQlxEscape);
+  if (length == 0) return 0;
+  const ByteBuffer& body = qlx_.GetBuffer();
+  if (body.length > 0 && body.data[0] == kTimeTag) {
+    logTime_ = LoadLEPadded(std::span<const uint8_t>(body.data, body.length), 1, 8);
+    MapOnlyNextTo(NextFileOffset() + static_cast<int64_t>(length));
+  } else {
+    AddWhole(p, length, kFramedHeader, body.length + 2 * kFramedHeader == length, MT_QLX, MG_QLX, body.data,
+             body.length);
+  }
+  return length;
+}
+
+void RecordParser::AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header, bool asInFile, uint32_t type,
+                            uint32_t group, const uint8_t* data, size_t length) {
+  const int64_t next = NextFileOffset() + static_cast<int64_t>(unitLength);
+  if (asInFile && parsingImage_ && length > 0) {
+    records_.AppendImage(logTime_, type, group, static_cast<uint64_t>(unit + header - records_.ImageData()), length);
+  } else {
+    const uint64_t at = End();
+    if (length > 0) std::memcpy(records_.ExtendBytes(length), data, length);
+    records_.AppendStored(logTime_, type, group, at, length);
+    kept_ = End();
+    tail_ = End();
+  }
+  MapOnlyNextTo(next);
+}
+
+void RecordParser::MapOnlyNextTo(int64_t file) {
+  shifts_.resize(1);
+  shifts_.front() = {End(), file - static_cast<int64_t>(End())};
 }
 
 inline size_t RecordParser::FrameRestarts(const uint8_t* p, size_t n) {

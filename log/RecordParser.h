@@ -67,7 +67,17 @@ class RecordParser {
   // where it completes, is abandoned, or meets a framing escape.
   inline size_t TakeFrame(const uint8_t* p, size_t n);
   inline size_t TakeSentence(const uint8_t* p, size_t n);
+  // With nothing pending and no unit open, the whole tag at p (0 when it is
+  // not one that completes within its buffer).
+  inline size_t TakeTag(const uint8_t* p, size_t n);
+  // With nothing pending and no unit open, the record of the whole unit of
+  // `unitLength` bytes at `unit` goes straight into the list: from the
+  // image when `asInFile` (its body stands there as it is after `header`
+  // bytes of framing), or else from a copy of the body in the store.
+  void AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header, bool asInFile, uint32_t type,
+                uint32_t group, const uint8_t* data, size_t length);
   bool NothingOpen() const { return qlx_.Idle() && kvt_.Idle() && !n183_.InSentence(); }
+  bool NothingPending() const { return pieces_.empty() && tail_ == End(); }
   uint64_t End() const { return records_.ByteCount(); }
   // Where the bytes of the outermost unit still open begin (End() when none
   // is open): pending bytes from there on may still belong to a unit.
@@ -93,6 +103,9 @@ class RecordParser {
   int64_t NextFileOffset() const { return static_cast<int64_t>(End()) + shifts_.back().fileMinusStore; }
   // Notes that the next byte stored is the file's byte `file`.
   void MapNextTo(int64_t file);
+  // The same when no store byte below the next is pending: their places in
+  // the file are forgotten.
+  void MapOnlyNextTo(int64_t file);
   // Where the store byte stands in the file; negative when that is not known.
   int64_t FileOffsetOf(uint64_t store) const;
   // Where these bytes, stored from `store` on after `header` bytes of
