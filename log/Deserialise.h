@@ -107,6 +107,12 @@ class CN183_Deserialise {
   // as Feed would one by one; returns 0 outside a sentence and while the
   // checksum digits are read.
   inline size_t TakeRun(const uint8_t* p, size_t n);
+  // Outside a sentence, when p begins with the usual whole sentence (its
+  // text, then CR LF or "*", two upper-case hex digits and CR LF), takes it
+  // as Feed would byte by byte, sets `result` to what the last Feed would
+  // return and returns its length; otherwise returns 0 and no state that
+  // Feed reads has changed.
+  inline size_t TakeSentence(const uint8_t* p, size_t n, int32_t& result);
 
  private:
   std::array<uint8_t, kCapacity> storage_{};
@@ -193,6 +199,38 @@ inline size_t CN183_Deserialise::TakeRun(const uint8_t* p, size_t n) {
   buffer_.length += static_cast<uint32_t>(r.stored);
   consumed_ += static_cast<uint32_t>(r.consumed);
   return r.consumed;
+}
+
+inline size_t CN183_Deserialise::TakeSentence(const uint8_t* p, size_t n, int32_t& result) {
+  if (inSentence_ || n == 0 || (p[0] != '$' && p[0] != '!')) return 0;
+  // The text is gathered past the buffer's start; the buffer's length moves
+  // only once the sentence is known whole.
+  buffer_.data[0] = p[0];
+  const TextRun text = scan::SentenceText(p + 1, n - 1, buffer_.data + 1, buffer_.capacity - 1);
+  size_t i = 1 + text.consumed;
+  uint32_t length = 1 + static_cast<uint32_t>(text.stored);
+  uint32_t checksumState = 0;
+  uint8_t received = 0;
+  if (i + 3 <= n && p[i] == '*') {
+    const auto isDigit = [](uint8_t b) { return (b >= '0' && b <= '9') || (b >= 'A' && b <= 'F'); };
+    if (!isDigit(p[i + 1]) || !isDigit(p[i + 2]) || buffer_.capacity - length < 3) return 0;
+    received = static_cast<uint8_t>(HexDigitValue(p[i + 1]) << 4 | HexDigitValue(p[i + 2]));
+    std::memcpy(buffer_.data + length, p + i, 3);
+    length += 3;
+    i += 3;
+    checksumState = 4;
+  }
+  if (i + 2 > n || p[i] != '\r' || p[i + 1] != '\n') return 0;
+  i += 2;
+  buffer_.length = length;
+  buffer_.readPosition = 0;
+  consumed_ = static_cast<uint32_t>(i);
+  checksumState_ = checksumState;
+  computedChecksum_ = text.sum;
+  receivedChecksum_ = received;
+  crSeen_ = true;
+  result = checksumState != 0 && text.sum != received ? FR_ChecksumMismatch : FR_Complete;
+  return i;
 }
 
 inline int32_t CPYL_Deserialise::Store(uint8_t b) {

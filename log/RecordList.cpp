@@ -24,7 +24,7 @@ void RecordList::Clear() {
   blockRuns_.Clear();
   longLengths_.Clear();
   kinds_.clear();
-  lastKind_ = 0;
+  kindSlots_.fill(0);
   bytes_.Clear();
   image_.reset();
   imageLength_ = 0;
@@ -78,15 +78,23 @@ void RecordList::Add(uint64_t time, uint32_t type, uint32_t group, uint64_t offs
 }
 
 uint64_t RecordList::KindOf(uint32_t type, uint32_t group) {
-  // Runs of one kind are the rule, so the last kind is tried first.
-  if (lastKind_ < kinds_.size() && kinds_[lastKind_].type == type && kinds_[lastKind_].group == group)
-    return lastKind_;
-  for (size_t k = 0; k < kinds_.size(); ++k) {
-    if (kinds_[k].type == type && kinds_[k].group == group) return lastKind_ = k;
+  // A log holds a handful of kinds in any order; each has a slot, so that
+  // finding it costs one comparison however they alternate.
+  const size_t slot = (type ^ (type >> 6) ^ (group * 7)) % kKindSlots;
+  const size_t k = kindSlots_[slot];
+  if (k != 0 && kinds_[k - 1].type == type && kinds_[k - 1].group == group) return k - 1;
+  return AddKind(type, group, slot);
+}
+
+uint64_t RecordList::AddKind(uint32_t type, uint32_t group, size_t slot) {
+  size_t k = 0;
+  while (k < kinds_.size() && (kinds_[k].type != type || kinds_[k].group != group)) ++k;
+  if (k == kinds_.size()) {
+    if (kinds_.size() == kMaxKinds) throw std::length_error("too many kinds of record");
+    kinds_.push_back({type, group, MessageTypeColour(type)});
   }
-  if (kinds_.size() == kMaxKinds) throw std::length_error("too many kinds of record");
-  kinds_.push_back({type, group, MessageTypeColour(type)});
-  return lastKind_ = kinds_.size() - 1;
+  kindSlots_[slot] = static_cast<uint16_t>(k + 1);
+  return k;
 }
 
 uint64_t RecordList::TimeOf(size_t index) const {

@@ -10,6 +10,7 @@
 // noted so that finding a record's run never searches more than its block.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -77,6 +78,7 @@ class RecordList {
 
   void Add(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, bool stored, size_t length);
   uint64_t KindOf(uint32_t type, uint32_t group);
+  uint64_t AddKind(uint32_t type, uint32_t group, size_t slot);
   uint64_t TimeOf(size_t index) const;
   uint64_t LongLengthOf(size_t index) const;
 
@@ -86,7 +88,9 @@ class RecordList {
   PagedArray<uint32_t> blockRuns_;  // the run of every block's first record
   PagedArray<LongLength> longLengths_;
   std::vector<Kind> kinds_;
-  size_t lastKind_ = 0;
+  // The kind last met for each slot of (type, group), plus one; 0 for none.
+  static constexpr size_t kKindSlots = 64;
+  std::array<uint16_t, kKindSlots> kindSlots_{};
   PageBuffer bytes_;
   std::shared_ptr<const uint8_t> image_;
   size_t imageLength_ = 0;

@@ -155,6 +155,20 @@ inline size_t RecordParser::TakeSentence(const uint8_t* p, size_t n) {
   // framings untouched: the sentence deserialiser alone decides what it
   // does. The bytes are stored as stepping would store them; a completed
   // sentence's record then takes its bytes' place.
+  int32_t result = FR_Outside;
+  if (const size_t whole = n183_.TakeSentence(p, n, result); whole != 0) {
+    const ByteBuffer& sentence = n183_.GetBuffer();
+    const uint32_t type = result == FR_Complete ? MT_N183 : MT_N183XC;
+    if (NothingPending()) {
+      AddWhole(p, whole, 0, SentenceAsInFile(p, whole, sentence.length), type, MG_N183, sentence.data,
+               sentence.length);
+    } else {
+      sentenceFrom_ = End();
+      std::memcpy(records_.ExtendBytes(whole), p, whole);
+      Finish(sentenceFrom_, true, type, MG_N183, sentence.data, sentence.length, 0);
+    }
+    return whole;
+  }
   const uint64_t base = End();
   size_t i = 0;
   while (i < n) {
@@ -172,11 +186,7 @@ inline size_t RecordParser::TakeSentence(const uint8_t* p, size_t n) {
       const ByteBuffer& sentence = n183_.GetBuffer();
       const uint32_t type = s == FR_Complete ? MT_N183 : MT_N183XC;
       if (n183_.Consumed() == i && NothingPending()) {
-        // Every byte the sentence skipped was counted, and completing it
-        // took at least one CR: with one byte skipped in all and that a CR
-        // right after the text, the text is the file's bytes as they are.
-        const bool asInFile = i == sentence.length + 2 && p[sentence.length] == '\r';
-        AddWhole(p, i, 0, asInFile, type, MG_N183, sentence.data, sentence.length);
+        AddWhole(p, i, 0, SentenceAsInFile(p, i, sentence.length), type, MG_N183, sentence.data, sentence.length);
         return i;
       }
       std::memcpy(records_.ExtendBytes(i), p, i);
@@ -188,6 +198,13 @@ inline size_t RecordParser::TakeSentence(const uint8_t* p, size_t n) {
   }
   std::memcpy(records_.ExtendBytes(i), p, i);
   return i;
+}
+
+bool RecordParser::SentenceAsInFile(const uint8_t* unit, size_t unitLength, size_t length) {
+  // Every byte a sentence skipped was counted, and completing it took at
+  // least one CR: with one byte skipped in all and that a CR right after
+  // the text, the text is the file's bytes as they are.
+  return unitLength == length + 2 && unit[length] == '\r';
 }
 
 inline size_t RecordParser::TakeTag(const uint8_t* p, size_t n) {
