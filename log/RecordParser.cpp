@@ -65,8 +65,11 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
   parsingImage_ = data != nullptr && data == records_.ImageData() && length == records_.ImageLength();
   MapNextTo(parsingImage_ ? 0 : kUnmapped);
   // Unit bodies are never longer than their bytes in the file, so the input
-  // size covers the store unless units nest.
-  records_.Reserve(0, length);
+  // size covers the store unless units nest. The index is reserved for the
+  // records of a log of short units at once: what stays untouched costs
+  // nothing, and a large index starts in huge pages rather than faulting in
+  // small ones until it has grown.
+  records_.Reserve(length / kBytesPerReservedRecord, length);
   // Most bytes of a log are plain bytes inside a frame or a sentence; they
   // are taken a run at a time. Every byte that can change a state goes
   // through the full step, so the result is the same as feeding one byte at
@@ -134,11 +137,13 @@ inline size_t RecordParser::TakeFrame(const uint8_t* p, size_t n) {
   const size_t length = kvt_.TakeFrame(p, n, kQlxEscape);
   if (length == 0) return 0;
   const ByteBuffer& body = kvt_.GetBuffer();
-  const uint32_t type = KvtMessageType(body.data, body.length);
+  // Only a doubled escape makes a frame longer than its body and framing.
+  // The body is then read where it stands, not from the copy just written:
+  // reading that back in wider loads than it was written with stalls.
+  const bool asInFile = body.length + 2 * kFramedHeader == length;
+  const uint32_t type = KvtMessageType(asInFile ? p + kFramedHeader : body.data, body.length);
   if (NothingPending()) {
-    // Only a doubled escape makes a frame longer than its body and framing.
-    AddWhole(p, length, kFramedHeader, body.length + 2 * kFramedHeader == length, type, MG_KVT, body.data,
-             body.length);
+    AddWhole(p, length, kFramedHeader, asInFile, type, MG_KVT, body.data, body.length);
     return length;
   }
   // The frame's bytes are stored as stepping would store them, so the store
@@ -230,7 +235,7 @@ void RecordParser::AddWhole(const uint8_t* unit, size_t unitLength, uint32_t hea
     records_.AppendImage(logTime_, type, group, static_cast<uint64_t>(unit + header - records_.ImageData()), length);
   } else {
     const uint64_t at = End();
-    if (length > 0) std::memcpy(records_.ExtendBytes(length), data, length);
+    if (length > 0) std::memcpy(records_.ExtendBytes(length), asInFile ? unit + header : data, length);
     records_.AppendStored(logTime_, type, group, at, length);
     kept_ = End();
     tail_ = End();

@@ -40,6 +40,7 @@ class RecordParser {
   uint64_t CurrentLogTime() const { return logTime_; }
 
   static constexpr size_t kReservedRecords = 40000;
+  static constexpr size_t kBytesPerReservedRecord = 16;
 
  private:
   // A range of the record list's byte store, [begin, end).
