@@ -21,6 +21,7 @@
 #include "bench/GatewayBench.h"
 #include "bench/HostileBench.h"
 #include "bench/InstructionCount.h"
+#include "bench/QlxRun.h"
 #include "log/RecordParser.h"
 #include "log/synth/SyntheticLog.h"
 
@@ -262,8 +263,7 @@ int main(int argc, char** argv) {
   }
   BenchTable table;
   if (convert) {
-    // The qlx program is built beside the benchmark.
-    MeasureCommands(std::filesystem::path(argv[0]).parent_path() / "qlx", folder, bytes, table);
+    MeasureCommands(QlxBesideBench(), folder, bytes, table);
   } else {
     // Opening first, while this process is still small.
     if (open500) MeasureOpen(folder, table);
