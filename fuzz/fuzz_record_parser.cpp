@@ -1,7 +1,9 @@
 // Arbitrary bytes through the record parser: no crash, no hang, and every
 // byte of the input shown at most once; a printable byte, which is never
-// framing, exactly once. Parsed from a loaded file image, whose records
-// point into it where they can, the records are those of the copying parse.
+// framing, exactly once. The copying parse, which takes runs and whole units
+// in one go, makes the records of feeding one byte at a time; parsed from a
+// loaded file image, whose records point into it where they can, the
+// records are those of the copying parse.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -51,6 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static RecordParser parser;  // reused, as the document reuses its parser
   parser.Reset();
   parser.Parse(data, size);
+  {
+    static RecordParser single;
+    single.Reset();
+    for (size_t i = 0; i < size; ++i) single.Feed(data[i]);
+    single.Parse(nullptr, 0);
+    if (!SameRecords(parser, single)) std::abort();
+  }
   if (std::shared_ptr<const LogFileImage> image = ImageOf(data, size)) {
     static RecordParser fromImage;
     fromImage.Reset();
