@@ -31,11 +31,12 @@ DatatypeFormat ReadFormat(uint32_t datatype) {
 
 // Every repository read and every built field asks for its datatype's format;
 // the catalogue is read once into a table instead.
-DatatypeFormat FormatOfDatatype(uint32_t datatype) {
-  static const std::array<DatatypeFormat, kRepositoryDatatypeCount> table = [] {
-    std::array<DatatypeFormat, kRepositoryDatatypeCount> formats{};
+const DatatypeFormat& FormatOfDatatype(uint32_t datatype) {
+  // One row past the catalogue answers for every datatype outside it.
+  static const std::array<DatatypeFormat, kRepositoryDatatypeCount + 1> table = [] {
+    std::array<DatatypeFormat, kRepositoryDatatypeCount + 1> formats{};
     for (uint32_t i = 0; i < kRepositoryDatatypeCount; ++i) formats[i] = ReadFormat(i);
     return formats;
   }();
-  return datatype < kRepositoryDatatypeCount ? table[datatype] : DatatypeFormat{};
+  return table[datatype < kRepositoryDatatypeCount ? datatype : kRepositoryDatatypeCount];
 }

@@ -262,7 +262,7 @@ int32_t WriteField(Builder& b, const N183FieldEntry& f, uint32_t offset, Reposit
     if (f.fieldType == DT0183_PosModeIndicator) PutChar(b, n, 'N');
     return v.status > VS_UseAsValidTestValue ? kFieldFailed : 0;
   }
-  const DatatypeFormat format = FormatOfDatatype(f.repositoryIndex);
+  const DatatypeFormat& format = FormatOfDatatype(f.repositoryIndex);
   const N183ConversionFactor* conversion = unit ? GetConversionFactor(unit->factorRow) : nullptr;
   if (!format.entry || !conversion) return kFieldFailed;
   ConvertFromBaseUnits(v, *conversion, format.exponent, format.resolutionFactor, f.decimalPlaces);
