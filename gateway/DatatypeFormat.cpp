@@ -27,16 +27,21 @@ DatatypeFormat ReadFormat(uint32_t datatype) {
   return f;
 }
 
+using FormatTable = std::array<DatatypeFormat, kRepositoryDatatypeCount + 1>;
+
+// Kept out of line so that the lookup itself stays a few instructions.
+[[gnu::noinline]] FormatTable ReadFormats() {
+  // One row past the catalogue answers for every datatype outside it.
+  FormatTable formats{};
+  for (uint32_t i = 0; i < kRepositoryDatatypeCount; ++i) formats[i] = ReadFormat(i);
+  return formats;
+}
+
 }  // namespace
 
 // Every repository read and every built field asks for its datatype's format;
 // the catalogue is read once into a table instead.
 const DatatypeFormat& FormatOfDatatype(uint32_t datatype) {
-  // One row past the catalogue answers for every datatype outside it.
-  static const std::array<DatatypeFormat, kRepositoryDatatypeCount + 1> table = [] {
-    std::array<DatatypeFormat, kRepositoryDatatypeCount + 1> formats{};
-    for (uint32_t i = 0; i < kRepositoryDatatypeCount; ++i) formats[i] = ReadFormat(i);
-    return formats;
-  }();
+  static const FormatTable table = ReadFormats();
   return table[datatype < kRepositoryDatatypeCount ? datatype : kRepositoryDatatypeCount];
 }

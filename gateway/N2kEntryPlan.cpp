@@ -1,8 +1,11 @@
 #include "gateway/N2kEntryPlan.h"
 
+#include "gateway/DatatypeFormat.h"
 #include "library/N2kLookup.h"
 
 namespace {
+
+constexpr uint32_t kSignedClass = 4;
 
 const N2kEntryPlan* PlanAt(const DatabaseImageSection& section, const std::vector<N2kEntryPlan>& plans,
                            const uint8_t* entry) {
@@ -17,6 +20,17 @@ const N2kEntryPlan* PlanAt(const DatabaseImageSection& section, const std::vecto
 
 }  // namespace
 
+N2kFieldFormat FormatOfN2kField(const N2KFieldEntry& field) {
+  N2kFieldFormat format;
+  const DataDictionaryEntry* entry = GetDDEntry(field.dictionaryIndex);
+  if (!entry) return format;
+  format.exponent = entry->resolutionExponent;
+  format.zeroWhenNull = entry->dataType == kBitZeroFieldFormat;
+  const BasicDataType* type = GetDataType(entry->dataType);
+  format.isSigned = type && type->typeClass == kSignedClass;
+  return format;
+}
+
 N2kEntryPlan PlanN2kEntry(const DatabaseImageView& database, const uint8_t* entry, N2kEntrySide side) {
   N2kEntryPlan plan;
   const bool receive = side == N2kEntrySide::kReceive;
@@ -29,6 +43,7 @@ N2kEntryPlan PlanN2kEntry(const DatabaseImageView& database, const uint8_t* entr
   const uint32_t count = static_cast<uint32_t>(plan.fields.size());
   for (const N2KFieldEntry& field : plan.fields) {
     plan.selectors.push_back(ResolveFieldSelector(plan.pgn.pgn, field, plan.fields.data(), count));
+    plan.formats.push_back(FormatOfN2kField(field));
   }
   plan.definition = FindPGN(plan.pgn.pgn);
   return plan;

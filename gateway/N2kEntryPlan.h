@@ -13,10 +13,20 @@
 
 struct PgnDefinition;
 
+// How a number is written into a field, from its data dictionary entry.
+struct N2kFieldFormat {
+  bool isSigned = false;
+  bool zeroWhenNull = false;  // a field that sends zero, not all ones, when it has no value
+  int exponent = 0;
+};
+
+N2kFieldFormat FormatOfN2kField(const N2KFieldEntry& field);
+
 struct N2kEntryPlan {
   N2KPGNEntry pgn{};
   std::vector<N2KFieldEntry> fields;      // up to the first field entry missing from the image
   std::vector<FieldSelector> selectors;   // one per field
+  std::vector<N2kFieldFormat> formats;    // likewise
   const PgnDefinition* definition = nullptr;  // null when the library does not know the PGN
 };
 

@@ -16,24 +16,6 @@ constexpr uint8_t kNoRepeat = 0xFF;
 constexpr uint8_t kEveryInstance = 0xFF;
 constexpr uint32_t kEngineParametersRapid = 127488;
 constexpr int32_t kEncodeFailed = 1701;
-constexpr uint32_t kSignedClass = 4;
-
-struct FieldFormat {
-  bool isSigned = false;
-  bool zeroWhenNull = false;
-  int exponent = 0;
-};
-
-FieldFormat FormatOfField(const N2KFieldEntry& f) {
-  FieldFormat format;
-  const DataDictionaryEntry* entry = GetDDEntry(f.dictionaryIndex);
-  if (!entry) return format;
-  format.exponent = entry->resolutionExponent;
-  format.zeroWhenNull = entry->dataType == kBitZeroFieldFormat;
-  const BasicDataType* type = GetDataType(entry->dataType);
-  format.isSigned = type && type->typeClass == kSignedClass;
-  return format;
-}
 
 bool FitsBytes(int64_t v, uint32_t n, bool isSigned) {
   if (n >= 8) return isSigned || v >= 0;
@@ -45,8 +27,8 @@ bool FitsBytes(int64_t v, uint32_t n, bool isSigned) {
 }
 
 // False when the field lies outside the buffer or has no place.
-bool WriteValue(N2kMessageBuilder& b, const N2KFieldEntry& f, RepositoryValue v, uint32_t p) {
-  const FieldFormat format = FormatOfField(f);
+bool WriteValue(N2kMessageBuilder& b, const N2KFieldEntry& f, const N2kFieldFormat& format, RepositoryValue v,
+                uint32_t p) {
   if (f.sizeBits > 0) {
     uint64_t bits = static_cast<uint64_t>(v.value);
     if (v.status > VS_Used) bits = format.zeroWhenNull ? 0 : ~uint64_t{0};
@@ -66,7 +48,8 @@ bool WriteValue(N2kMessageBuilder& b, const N2KFieldEntry& f, RepositoryValue v,
 }
 
 // 0 on success.
-int32_t EncodeField(N2kMessageBuilder& b, const N2KFieldEntry& f, uint32_t instance, uint32_t p) {
+int32_t EncodeField(N2kMessageBuilder& b, const N2KFieldEntry& f, const N2kFieldFormat& format, uint32_t instance,
+                    uint32_t p) {
   if (FormatOfDatatype(f.repositoryIndex).isText) {
     SlotCursor slot;
     // A text no target has sent, or one that aged out, keeps the fill: the
@@ -81,7 +64,7 @@ int32_t EncodeField(N2kMessageBuilder& b, const N2KFieldEntry& f, uint32_t insta
   }
   RepositoryValue v;
   const int32_t read = GetValue(b.repository, f.repositoryIndex, instance, false, v);
-  const bool written = WriteValue(b, f, v, p);
+  const bool written = WriteValue(b, f, format, v, p);
   if (v.status >= VS_Invalid || !written) return kEncodeFailed;
   return read;
 }
@@ -127,7 +110,7 @@ int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) 
   for (uint32_t i = 0; i < fixed; ++i) {
     const N2KFieldEntry& f = fields[i];
     if (f.instance != kEveryInstance && f.instance != instance) continue;
-    const int32_t r = EncodeField(b, f, 0, f.bitPosition);
+    const int32_t r = EncodeField(b, f, plan.formats[i], 0, f.bitPosition);
     if (r != 0 && (f.flags & kN2KFieldCritical)) return kBuildNothingToSend;
     if (r == 0 && (f.flags & kN2KFieldInValidCount)) ++good;
     WriteSelector(b, plan.selectors[i]);
@@ -144,7 +127,8 @@ int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) 
       if (firstBit + offset + e.groupBits > uint64_t{kPgnBufferBytes} * 8) return kBuildRepeatsTooLong;
       for (uint32_t i = e.groupFieldIndex; i < setEnd; ++i) {
         const N2KFieldEntry& f = fields[i];
-        const int32_t result = EncodeField(b, f, static_cast<uint32_t>(r), static_cast<uint32_t>(f.bitPosition + offset));
+        const int32_t result =
+            EncodeField(b, f, plan.formats[i], static_cast<uint32_t>(r), static_cast<uint32_t>(f.bitPosition + offset));
         if (result == 0 && (f.flags & kN2KFieldInValidCount)) ++good;
         if (result == 0) WriteSelector(b, plan.selectors[i]);
       }

@@ -11,6 +11,7 @@ std::vector<uint32_t> StaggeredTimes(uint32_t count, uint32_t now) {
   return times;
 }
 
+// Every step asks; the intervals are read from the entries once, at start.
 bool IsDue(bool forced, uint32_t now, uint32_t lastSent, uint64_t interval) {
   return forced || ElapsedMs(now, lastSent) >= interval;
 }
@@ -73,15 +74,11 @@ bool StepN183Controller(N183Controller& controller, const DatabaseImageView& dat
   const uint32_t count = static_cast<uint32_t>(controller.lastSent.size());
   // An empty transmit list has nothing to go round: its cycle is over.
   if (count == 0) return true;
-  const uint8_t* entry = GetN183TxSentence(database, controller.position);
-  if (entry != nullptr) {
-    controller.builder->entry = entry;
-    const N183SentenceEntry sentence = ReadN183TxSentence(entry);
-    uint32_t& lastSent = controller.lastSent[controller.position];
-    if (ScheduledInterval(sentence) != kNeverDue && IsDue(controller.forced, now, lastSent, sentence.transmitInterval)) {
-      lastSent = now;
-      BuildSentence(*controller.builder, entry, emit);
-    }
+  const uint64_t interval = controller.interval[controller.position];
+  uint32_t& lastSent = controller.lastSent[controller.position];
+  if (interval != kNeverDue && IsDue(controller.forced, now, lastSent, interval)) {
+    lastSent = now;
+    BuildSentence(*controller.builder, GetN183TxSentence(database, controller.position), emit);
   }
   return Advance(controller.position, count);
 }
@@ -93,15 +90,12 @@ bool StepN2kController(N2kController& controller, const DatabaseImageView& datab
   const uint32_t count = static_cast<uint32_t>(controller.lastSent.size());
   if (count == 0) return true;
   if (controller.inProgress == nullptr) {
-    const uint8_t* entry = GetN2KTxPGN(database, controller.position);
-    if (entry != nullptr) {
-      const N2KPGNEntry pgn = ReadN2KTxPGN(entry);
-      uint32_t& lastSent = controller.lastSent[controller.position];
-      if (ScheduledInterval(pgn) != kNeverDue && IsDue(controller.forced, now, lastSent, pgn.transmitInterval)) {
-        controller.inProgress = entry;
-        controller.instancesSent = 0;
-        lastSent = now;
-      }
+    const uint64_t interval = controller.interval[controller.position];
+    uint32_t& lastSent = controller.lastSent[controller.position];
+    if (interval != kNeverDue && IsDue(controller.forced, now, lastSent, interval)) {
+      controller.inProgress = GetN2KTxPGN(database, controller.position);
+      controller.instancesSent = 0;
+      lastSent = now;
     }
   }
   if (controller.inProgress != nullptr) {
