@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "decode/DecodeMode.h"
+#include "decode/N2kDecoder.h"
 #include "gateway/WXN.h"
-#include "log/Record.h"
 
 std::span<const uint8_t> GatewayOutputWriter::KvtBodyOf(const N2kOutputMessage& message) {
   uint8_t* p = payload_.data();
@@ -24,10 +23,19 @@ std::span<const uint8_t> GatewayOutputWriter::KvtBodyOf(const N2kOutputMessage& 
 }
 
 const std::string& GatewayOutputWriter::SummaryOf(const N2kOutputMessage& message) {
-  Record record;
-  record.type = MT_N2K;
-  record.group = MG_KVT;
-  record.data = KvtBodyOf(message);
-  DecodeRecord(DM_Summary, context_, record, nullptr);
-  return context_.text;
+  // The list's summary of the frame KvtBodyOf writes, taken from the message
+  // itself: reading that frame back gives these fields, masked as the
+  // frame's reader masks them. A whole log's output is summarised this way,
+  // so the frame is not written only to be read again.
+  N2kMessage read;
+  read.priority = message.priority & 0x07;
+  read.pgn = message.pgn & 0x3FFFF;
+  read.destination = message.destination;
+  read.source = message.source;
+  read.time = message.time;
+  read.length = static_cast<int32_t>(std::min<uint32_t>(message.length, kPgnBufferBytes));
+  read.data = message.data.data();
+  text_.clear();
+  AppendN2kSummary(text_, read);
+  return text_;
 }

@@ -8,7 +8,6 @@
 #include <span>
 #include <string>
 
-#include "decode/RecordDecoder.h"
 #include "gateway/N2kMessageBuilder.h"
 #include "log/Framing.h"
 
@@ -29,5 +28,5 @@ class GatewayOutputWriter {
   static constexpr size_t kPayloadHead = 11;
   std::array<uint8_t, kPayloadHead + kPgnBufferBytes> payload_{};
   Bytes body_;
-  DecodeContext context_;
+  std::string text_;
 };
