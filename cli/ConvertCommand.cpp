@@ -37,27 +37,28 @@ class ConvertSink {
 
   void Pgn(uint64_t time, const N2kOutputMessage& message) {
     if (file_ == nullptr) {
-      Line(time, MT_N2K, SummaryOf(message, context_));
+      Line(time, MT_N2K, writer_.SummaryOf(message));
       return;
     }
     TimeTag(time);
-    AppendKvtFrame(bytes_, KvtBodyOf(message));
+    AppendKvtFrame(bytes_, writer_.KvtBodyOf(message));
   }
 
   void Sentence(uint64_t time, std::string_view text) {
     // The builder leaves the checksum to the port that sends the sentence.
-    const std::string sent = text.find('*') == std::string_view::npos ? WithChecksum(text) : std::string(text);
+    sentence_.assign(text);
+    if (text.find('*') == std::string_view::npos) AppendChecksum(sentence_);
     if (file_ == nullptr) {
       Record record;
       record.type = MT_N183;
       record.group = MG_N183;
-      record.data = std::span(reinterpret_cast<const uint8_t*>(sent.data()), sent.size());
+      record.data = std::span(reinterpret_cast<const uint8_t*>(sentence_.data()), sentence_.size());
       DecodeRecord(DM_Summary, context_, record, nullptr);
       Line(time, MT_N183, context_.text);
       return;
     }
     TimeTag(time);
-    AppendSentence(bytes_, sent);
+    AppendSentence(bytes_, sentence_);
   }
 
   // False when the output could not be written.
@@ -95,10 +96,12 @@ class ConvertSink {
 
   AtomicFile* file_;
   Bytes bytes_;
+  GatewayOutputWriter writer_;
   DecodeContext context_;
   uint64_t lastTime_ = 0;
   bool haveTime_ = false;
-  std::string line_;  // kept, with its capacity, from line to line
+  std::string line_;      // kept, with its capacity, from line to line
+  std::string sentence_;  // likewise
   std::string lineTimeText_;
   uint64_t lineTime_ = 0;
   bool haveLineTime_ = false;

@@ -138,8 +138,8 @@ int RunGatewayN183(const CommandArgs& args) {
   } catch (const CInstrumentErr& e) {
     return Fail(command + ": " + e.what());
   }
-  DecodeContext context;
-  for (const N2kOutputMessage& message : gateway.N2kOutput()) Print(Terminal(SummaryOf(message, context)));
+  GatewayOutputWriter writer;
+  for (const N2kOutputMessage& message : gateway.N2kOutput()) Print(Terminal(writer.SummaryOf(message)));
   if (options->repo) PrintRepository(gateway.Engine().n183Repository);
   return 0;
 }

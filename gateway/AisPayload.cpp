@@ -82,7 +82,7 @@ RepositoryValue ArrivalDate(const N183ReceiveContext& ctx, const Kept& k, const 
 void Store(N183ReceiveContext& ctx, uint32_t datatype, const AISFieldDefinition& def, RepositoryValue v,
            uint32_t slot) {
   if (datatype == RD_NONE) return;
-  const DatatypeFormat format = FormatOfDatatype(datatype);
+  const DatatypeFormat& format = FormatOfDatatype(datatype);
   const N183ConversionFactor* conversion = GetConversionFactor(def.conversionRow);
   if (conversion && format.entry) ConvertToBaseUnits(v, *conversion, format.exponent, format.resolutionFactor);
   SetValue(ctx.repository, datatype, 0, v, slot);
@@ -161,7 +161,7 @@ void DecodeAisPayload(N183ReceiveContext& ctx, const AisAccumulator& acc) {
     if (!def) return;
     const uint32_t datatype = row->repositoryIndex;
     const uint32_t width = def->bitWidth;
-    const DatatypeFormat format = FormatOfDatatype(datatype);
+    const DatatypeFormat& format = FormatOfDatatype(datatype);
     if (format.isText) {
       StoreText(ctx, acc, datatype, position, width);
       position += width;

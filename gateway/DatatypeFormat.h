@@ -18,7 +18,8 @@ struct DatatypeFormat {
   bool isText = false;      // 8-bit characters
 };
 
-DatatypeFormat FormatOfDatatype(uint32_t datatype);
+// An empty format (no entry) for a datatype the catalogue does not have.
+const DatatypeFormat& FormatOfDatatype(uint32_t datatype);
 
 // Basic data type rows the converters treat specially.
 constexpr uint32_t kText8Format = 3;

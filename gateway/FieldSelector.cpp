@@ -1,5 +1,7 @@
 #include "gateway/FieldSelector.h"
 
+#include <algorithm>
+
 #include "library/DBImageView.h"
 #include "library/N2kLookup.h"
 
@@ -53,23 +55,33 @@ FieldSelector ResolveFieldSelector(uint32_t pgn, const N2KFieldEntry& field, con
   return s;
 }
 
+// Both walk the bits a byte at a time: every field of every message built
+// or received passes through them.
 bool ReadBitsLE(const uint8_t* data, uint32_t length, uint32_t position, uint32_t width, uint64_t& out) {
   out = 0;
   if (width > 64 || static_cast<uint64_t>(position) + width > static_cast<uint64_t>(length) * 8) return false;
-  for (uint32_t i = 0; i < width; ++i) {
-    const uint32_t bit = position + i;
-    out |= static_cast<uint64_t>((data[bit / 8] >> (bit % 8)) & 1u) << i;
+  for (uint32_t done = 0; done < width;) {
+    const uint32_t bit = position + done;
+    const uint32_t shift = bit % 8;
+    const uint32_t take = std::min(8 - shift, width - done);
+    const uint64_t bits = (data[bit / 8] >> shift) & ((1u << take) - 1u);
+    out |= bits << done;
+    done += take;
   }
   return true;
 }
 
 bool WriteBitsLE(uint8_t* data, uint32_t length, uint32_t position, uint32_t width, uint64_t value) {
   if (width > 64 || static_cast<uint64_t>(position) + width > static_cast<uint64_t>(length) * 8) return false;
-  for (uint32_t i = 0; i < width; ++i) {
-    const uint32_t bit = position + i;
-    const uint8_t mask = static_cast<uint8_t>(1u << (bit % 8));
-    if ((value >> i) & 1u) data[bit / 8] |= mask;
-    else data[bit / 8] &= static_cast<uint8_t>(~mask);
+  for (uint32_t done = 0; done < width;) {
+    const uint32_t bit = position + done;
+    const uint32_t shift = bit % 8;
+    const uint32_t take = std::min(8 - shift, width - done);
+    const uint32_t low = (1u << take) - 1u;
+    const uint8_t mask = static_cast<uint8_t>(low << shift);
+    const uint8_t bits = static_cast<uint8_t>((static_cast<uint32_t>(value >> done) & low) << shift);
+    data[bit / 8] = static_cast<uint8_t>((data[bit / 8] & ~mask) | bits);
+    done += take;
   }
   return true;
 }

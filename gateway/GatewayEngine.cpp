@@ -3,6 +3,7 @@
 uint32_t InitEngine(GatewayEngine& engine, const uint8_t* image, size_t length, uint32_t now) {
   const uint32_t opened = OpenDatabaseImage(engine.database, image, length);
   const DatabaseImageView& database = engine.database;
+  engine.n2kPlans.Build(database);
 
   Init(&engine.n2kRepository, database, kN2kRepository);
   Init(&engine.n183Repository, database, kN183Repository);
@@ -20,10 +21,12 @@ uint32_t InitEngine(GatewayEngine& engine, const uint8_t* image, size_t length, 
   engine.n2kReceive = N2kReceiveContext{};
   engine.n2kReceive.repository = &engine.n2kRepository;
   engine.n2kReceive.database = &database;
+  engine.n2kReceive.plans = &engine.n2kPlans;
 
   engine.messageBuilder = N2kMessageBuilder{};
   engine.messageBuilder.repository = &engine.n183Repository;
   engine.messageBuilder.database = &database;
+  engine.messageBuilder.plans = &engine.n2kPlans;
 
   engine.sentenceBuilder = N183SentenceBuilder{};
   engine.sentenceBuilder.repository = &engine.n2kRepository;

@@ -8,6 +8,7 @@
 
 #include "gateway/N183ReceiveContext.h"
 #include "gateway/N183SentenceBuilder.h"
+#include "gateway/N2kEntryPlan.h"
 #include "gateway/N2kMessageBuilder.h"
 #include "gateway/N2kToRepository.h"
 #include "gateway/Repository.h"
@@ -22,6 +23,7 @@ struct GatewayEngine {
   GatewayEngine& operator=(const GatewayEngine&) = delete;
 
   DatabaseImageView database{};
+  N2kEntryPlans n2kPlans;
   TimeSourceSelector timeSource;
   Repository n2kRepository;
   Repository n183Repository;

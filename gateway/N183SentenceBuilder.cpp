@@ -54,6 +54,15 @@ int32_t PutChar(Builder& b, uint32_t n, char c) {
   return PutText(b, n, s);
 }
 
+// The rest of an open number field: its whole digits, and the point and
+// the fraction when there is one. Written piece by piece: most fields of
+// most sentences are numbers.
+int32_t PutRest(Builder& b, const char* whole, const char* fraction) {
+  if (!Put(b, whole)) return kSentenceTextFull;
+  if (fraction != nullptr && (!Put(b, ".") || !Put(b, fraction))) return kSentenceTextFull;
+  return 0;
+}
+
 // Digits of a non-negative number, at least minDigits of them; false when it
 // needs more than maxDigits.
 bool Digits(uint64_t n, uint32_t minDigits, uint32_t maxDigits, char* out) {
@@ -94,10 +103,9 @@ int32_t PutNumber(Builder& b, uint32_t n, RepositoryValue v, int decimals, bool 
   if (!Digits(m / p, minDigits, maxWhole, whole)) return kSentenceTextFull;
   if (!Digits(m % p, static_cast<uint32_t>(d), static_cast<uint32_t>(d), fraction) && d > 0) return kSentenceTextFull;
   if (std::strlen(whole) + static_cast<size_t>(d) > kMaxNumberDigits) return kSentenceTextFull;
-  char text[48];
-  std::snprintf(text, sizeof text, "%s%s%s%s", (!magnitudeOnly && v.value < 0) ? "-" : "", whole, d > 0 ? "." : "",
-                d > 0 ? fraction : "");
-  return PutText(b, n, text);
+  const int32_t r = PutText(b, n, (!magnitudeOnly && v.value < 0) ? "-" : "");
+  if (r != 0) return r;
+  return PutRest(b, whole, d > 0 ? fraction : nullptr);
 }
 
 // ddmm.mmm / dddmm.mmm from degrees, minutes rounded at the field's
@@ -123,9 +131,8 @@ int32_t PutLatLong(Builder& b, uint32_t n, RepositoryValue v, int decimals, uint
     return kSentenceTextFull;
   }
   Digits(minutes % Power10(d), static_cast<uint32_t>(d), static_cast<uint32_t>(d) + 1, frac);
-  char text[128];
-  std::snprintf(text, sizeof text, "%s%s%s%s", deg, whole, d > 0 ? "." : "", d > 0 ? frac : "");
-  const int32_t r = PutText(b, n, text);
+  int32_t r = PutText(b, n, deg);
+  if (r == 0) r = PutRest(b, whole, d > 0 ? frac : nullptr);
   if (r != 0) return r;
   return PutChar(b, n + 1, v.value < 0 ? negative : positive);
 }
@@ -255,7 +262,7 @@ int32_t WriteField(Builder& b, const N183FieldEntry& f, uint32_t offset, Reposit
     if (f.fieldType == DT0183_PosModeIndicator) PutChar(b, n, 'N');
     return v.status > VS_UseAsValidTestValue ? kFieldFailed : 0;
   }
-  const DatatypeFormat format = FormatOfDatatype(f.repositoryIndex);
+  const DatatypeFormat& format = FormatOfDatatype(f.repositoryIndex);
   const N183ConversionFactor* conversion = unit ? GetConversionFactor(unit->factorRow) : nullptr;
   if (!format.entry || !conversion) return kFieldFailed;
   ConvertFromBaseUnits(v, *conversion, format.exponent, format.resolutionFactor, f.decimalPlaces);

@@ -275,7 +275,7 @@ int32_t ConvertN183Field(N183ReceiveContext& ctx, const N183FieldEntry& field, u
     const char* flag = FieldText(s, field.validityField);
     if (!flag || flag[0] != 'A') validity = VS_Invalid;
   }
-  const DatatypeFormat format = FormatOfDatatype(field.repositoryIndex);
+  const DatatypeFormat& format = FormatOfDatatype(field.repositoryIndex);
   if (!format.entry || !conversion) return kN183Malformed;
   const char* next = FieldText(s, field.fieldNumber + 1u);
   const bool vdo = Formatter(s) && std::memcmp(Formatter(s), "VDO", 3) == 0;

@@ -5,6 +5,7 @@
 #include "decode/N2kFieldExtract.h"
 #include "gateway/DatatypeFormat.h"
 #include "gateway/FieldSelector.h"
+#include "gateway/N2kEntryPlan.h"
 #include "gateway/Repository.h"
 #include "library/DBImageView.h"
 #include "library/N2kLookup.h"
@@ -15,24 +16,6 @@ constexpr uint8_t kNoRepeat = 0xFF;
 constexpr uint8_t kEveryInstance = 0xFF;
 constexpr uint32_t kEngineParametersRapid = 127488;
 constexpr int32_t kEncodeFailed = 1701;
-constexpr uint32_t kSignedClass = 4;
-
-struct FieldFormat {
-  bool isSigned = false;
-  bool zeroWhenNull = false;
-  int exponent = 0;
-};
-
-FieldFormat FormatOfField(const N2KFieldEntry& f) {
-  FieldFormat format;
-  const DataDictionaryEntry* entry = GetDDEntry(f.dictionaryIndex);
-  if (!entry) return format;
-  format.exponent = entry->resolutionExponent;
-  format.zeroWhenNull = entry->dataType == kBitZeroFieldFormat;
-  const BasicDataType* type = GetDataType(entry->dataType);
-  format.isSigned = type && type->typeClass == kSignedClass;
-  return format;
-}
 
 bool FitsBytes(int64_t v, uint32_t n, bool isSigned) {
   if (n >= 8) return isSigned || v >= 0;
@@ -44,8 +27,8 @@ bool FitsBytes(int64_t v, uint32_t n, bool isSigned) {
 }
 
 // False when the field lies outside the buffer or has no place.
-bool WriteValue(N2kMessageBuilder& b, const N2KFieldEntry& f, RepositoryValue v, uint32_t p) {
-  const FieldFormat format = FormatOfField(f);
+bool WriteValue(N2kMessageBuilder& b, const N2KFieldEntry& f, const N2kFieldFormat& format, RepositoryValue v,
+                uint32_t p) {
   if (f.sizeBits > 0) {
     uint64_t bits = static_cast<uint64_t>(v.value);
     if (v.status > VS_Used) bits = format.zeroWhenNull ? 0 : ~uint64_t{0};
@@ -65,7 +48,8 @@ bool WriteValue(N2kMessageBuilder& b, const N2KFieldEntry& f, RepositoryValue v,
 }
 
 // 0 on success.
-int32_t EncodeField(N2kMessageBuilder& b, const N2KFieldEntry& f, uint32_t instance, uint32_t p) {
+int32_t EncodeField(N2kMessageBuilder& b, const N2KFieldEntry& f, const N2kFieldFormat& format, uint32_t instance,
+                    uint32_t p) {
   if (FormatOfDatatype(f.repositoryIndex).isText) {
     SlotCursor slot;
     // A text no target has sent, or one that aged out, keeps the fill: the
@@ -80,22 +64,20 @@ int32_t EncodeField(N2kMessageBuilder& b, const N2KFieldEntry& f, uint32_t insta
   }
   RepositoryValue v;
   const int32_t read = GetValue(b.repository, f.repositoryIndex, instance, false, v);
-  const bool written = WriteValue(b, f, v, p);
+  const bool written = WriteValue(b, f, format, v, p);
   if (v.status >= VS_Invalid || !written) return kEncodeFailed;
   return read;
 }
 
-void WriteSelector(N2kMessageBuilder& b, uint32_t pgn, const N2KFieldEntry& f, const std::vector<N2KFieldEntry>& all) {
-  const FieldSelector s = ResolveFieldSelector(pgn, f, all.data(), static_cast<uint32_t>(all.size()));
+void WriteSelector(N2kMessageBuilder& b, const FieldSelector& s) {
   if (s.present) WriteBitsLE(b.data.data(), kPgnBufferBytes, s.bitPosition, s.bitWidth, s.value);
 }
 
-void WriteInstanceField(N2kMessageBuilder& b, uint32_t instance) {
-  const PgnDefinition* definition = FindPGN(b.pgn);
-  if (!definition || b.pgn == kEngineParametersRapid) return;
-  for (uint32_t i = 0; i < definition->fieldCount; ++i) {
-    const FieldDefinition& field = definition->fields[i];
-    if (field.fieldNumber != definition->instanceField || field.bitPosition < 0) continue;
+void WriteInstanceField(N2kMessageBuilder& b, const PgnDefinition& definition, uint32_t instance) {
+  if (b.pgn == kEngineParametersRapid) return;
+  for (uint32_t i = 0; i < definition.fieldCount; ++i) {
+    const FieldDefinition& field = definition.fields[i];
+    if (field.fieldNumber != definition.instanceField || field.bitPosition < 0) continue;
     const uint32_t width = field.sizeBits + 8u * field.sizeBytes;
     if (field.bitPosition + width <= b.length * 8) {
       WriteBitsLE(b.data.data(), kPgnBufferBytes, static_cast<uint32_t>(field.bitPosition), width, instance);
@@ -108,7 +90,12 @@ void WriteInstanceField(N2kMessageBuilder& b, uint32_t instance) {
 
 int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) {
   if (!entry || !b.database) return kBuildNoEntry;
-  const N2KPGNEntry e = ReadN2KTxPGN(entry);
+  const N2kEntryPlan* planned = b.plans ? b.plans->Find(entry, N2kEntrySide::kTransmit) : nullptr;
+  N2kEntryPlan read;
+  if (!planned) read = PlanN2kEntry(*b.database, entry, N2kEntrySide::kTransmit);
+  const N2kEntryPlan& plan = planned ? *planned : read;
+  const N2KPGNEntry& e = plan.pgn;
+  const std::vector<N2KFieldEntry>& fields = plan.fields;
   b.data.fill(0xFF);
   b.length = e.size < b.capacity ? e.size : b.capacity;
   b.destination = 255;
@@ -116,12 +103,6 @@ int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) 
   b.pgn = e.pgn;
   b.priority = e.priority;
   b.time = 0;
-  std::vector<N2KFieldEntry> fields;
-  for (uint32_t i = 0; i < e.fieldCount; ++i) {
-    const uint8_t* raw = GetN2KTxField(*b.database, entry, i);
-    if (!raw) break;
-    fields.push_back(ReadN2KField(raw));
-  }
   const uint32_t count = static_cast<uint32_t>(fields.size());
   const bool repeats = e.groupFieldIndex != kNoRepeat && e.groupFieldIndex < count && e.groupSize > 0;
   const uint32_t fixed = repeats ? e.groupFieldIndex : count;
@@ -129,10 +110,10 @@ int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) 
   for (uint32_t i = 0; i < fixed; ++i) {
     const N2KFieldEntry& f = fields[i];
     if (f.instance != kEveryInstance && f.instance != instance) continue;
-    const int32_t r = EncodeField(b, f, 0, f.bitPosition);
+    const int32_t r = EncodeField(b, f, plan.formats[i], 0, f.bitPosition);
     if (r != 0 && (f.flags & kN2KFieldCritical)) return kBuildNothingToSend;
     if (r == 0 && (f.flags & kN2KFieldInValidCount)) ++good;
-    WriteSelector(b, e.pgn, f, fields);
+    WriteSelector(b, plan.selectors[i]);
   }
   if (repeats) {
     int64_t repetitions = 0;
@@ -146,9 +127,10 @@ int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) 
       if (firstBit + offset + e.groupBits > uint64_t{kPgnBufferBytes} * 8) return kBuildRepeatsTooLong;
       for (uint32_t i = e.groupFieldIndex; i < setEnd; ++i) {
         const N2KFieldEntry& f = fields[i];
-        const int32_t result = EncodeField(b, f, static_cast<uint32_t>(r), static_cast<uint32_t>(f.bitPosition + offset));
+        const int32_t result =
+            EncodeField(b, f, plan.formats[i], static_cast<uint32_t>(r), static_cast<uint32_t>(f.bitPosition + offset));
         if (result == 0 && (f.flags & kN2KFieldInValidCount)) ++good;
-        if (result == 0) WriteSelector(b, e.pgn, f, fields);
+        if (result == 0) WriteSelector(b, plan.selectors[i]);
       }
       offset += e.groupBits;
       if (e.groupBits == 0) break;
@@ -159,8 +141,8 @@ int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) 
     b.length = 0;
   }
   if (good == 0) return kBuildNothingToSend;
-  if (!FindPGN(e.pgn)) return kBuildNothingToSend;
-  WriteInstanceField(b, instance);
+  if (!plan.definition) return kBuildNothingToSend;
+  WriteInstanceField(b, *plan.definition, instance);
   return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 struct DatabaseImageView;
+class N2kEntryPlans;
 struct Repository;
 
 constexpr int32_t kBuildNoEntry = -997;
@@ -27,6 +28,7 @@ struct N2kMessageBuilder {
   std::array<uint8_t, kPgnBufferBytes> data{};
   Repository* repository = nullptr;            // the NMEA 0183 repository
   const DatabaseImageView* database = nullptr;
+  const N2kEntryPlans* plans = nullptr;        // of that database; null: read each entry as it is built
   uint32_t pendingPgn = 0;                     // asked for at once by an AIS message; 0 none
 };
 

@@ -5,6 +5,7 @@
 #include "decode/N2kDecoder.h"
 #include "decode/N2kFieldExtract.h"
 #include "gateway/FieldSelector.h"
+#include "gateway/N2kEntryPlan.h"
 #include "gateway/Repository.h"
 #include "library/DBImageView.h"
 #include "library/N2kLookup.h"
@@ -23,10 +24,10 @@ struct Message {
   uint32_t length;
 };
 
-void ConvertField(N2kReceiveContext& ctx, const N2KPGNEntry& pgn, const std::vector<N2KFieldEntry>& fields,
-                  uint32_t index, uint32_t offset, uint32_t instance, const Message& m) {
-  const N2KFieldEntry& f = fields[index];
-  const FieldSelector selector = ResolveFieldSelector(pgn.pgn, f, fields.data(), static_cast<uint32_t>(fields.size()));
+void ConvertField(N2kReceiveContext& ctx, const N2kEntryPlan& plan, uint32_t index, uint32_t offset,
+                  uint32_t instance, const Message& m) {
+  const N2KFieldEntry& f = plan.fields[index];
+  const FieldSelector& selector = plan.selectors[index];
   if (selector.present) {
     uint64_t bits = 0;
     const uint32_t width = selector.bitWidth < kMaxSelectorBits ? selector.bitWidth : kMaxSelectorBits;
@@ -41,7 +42,7 @@ void ConvertField(N2kReceiveContext& ctx, const N2KPGNEntry& pgn, const std::vec
   } else if (entry->dataType >= 9) {
     v = ExtractByteField(m.data, m.length, *entry, f.sizeBytes, bit / 8).value;
   }
-  SetValue(ctx.repository, f.repositoryIndex, instance, v, pgn.positionInList);
+  SetValue(ctx.repository, f.repositoryIndex, instance, v, plan.pgn.positionInList);
 }
 
 void DeriveSolutionPrns(Repository* r, uint32_t slot) {
@@ -68,20 +69,19 @@ void ConvertPgnToRepository(N2kReceiveContext& ctx, const N2kMessage& message) {
   ctx.message = &message;
   ctx.matched = ctx.database ? FindN2KRxPGN(*ctx.database, message.pgn) : nullptr;
   if (!ctx.matched) return;
-  const N2KPGNEntry pgn = ReadN2KRxPGN(ctx.matched);
+  const N2kEntryPlan* planned = ctx.plans ? ctx.plans->Find(ctx.matched, N2kEntrySide::kReceive) : nullptr;
+  N2kEntryPlan read;
+  if (!planned) read = PlanN2kEntry(*ctx.database, ctx.matched, N2kEntrySide::kReceive);
+  const N2kEntryPlan& plan = planned ? *planned : read;
+  const N2KPGNEntry& pgn = plan.pgn;
+  const std::vector<N2KFieldEntry>& fields = plan.fields;
   if (UpdateSource(ctx.repository, pgn.positionInList, message.source, message.time) != 0) return;
-  std::vector<N2KFieldEntry> fields;
-  for (uint32_t i = 0; i < pgn.fieldCount; ++i) {
-    const uint8_t* raw = GetN2KRxField(*ctx.database, ctx.matched, i);
-    if (!raw) break;
-    fields.push_back(ReadN2KField(raw));
-  }
   const uint32_t length = message.length < 0 ? 0u : static_cast<uint32_t>(message.length);
   const Message m{message.data, message.data ? (length < message.capacity ? length : message.capacity) : 0u};
   const uint32_t count = static_cast<uint32_t>(fields.size());
   const bool repeats = pgn.groupFieldIndex != kNoRepeat && pgn.groupFieldIndex < count && pgn.groupSize > 0;
   const uint32_t fixed = repeats ? pgn.groupFieldIndex : count;
-  for (uint32_t i = 0; i < fixed; ++i) ConvertField(ctx, pgn, fields, i, 0, 0, m);
+  for (uint32_t i = 0; i < fixed; ++i) ConvertField(ctx, plan, i, 0, 0, m);
   if (repeats) {
     int64_t repetitions = 0;
     RepositoryValue c;
@@ -93,7 +93,7 @@ void ConvertPgnToRepository(N2kReceiveContext& ctx, const N2kMessage& message) {
     const uint32_t firstBit = fields[pgn.groupFieldIndex].bitPosition;
     uint32_t offset = 0;
     for (uint32_t instance = 0;; ++instance) {
-      for (uint32_t i = pgn.groupFieldIndex; i < setEnd; ++i) ConvertField(ctx, pgn, fields, i, offset, instance, m);
+      for (uint32_t i = pgn.groupFieldIndex; i < setEnd; ++i) ConvertField(ctx, plan, i, offset, instance, m);
       offset += pgn.groupBits;
       // A count that names more repetitions than the message carries stops
       // at the message's end.

@@ -6,12 +6,14 @@
 #include <cstdint>
 
 struct DatabaseImageView;
+class N2kEntryPlans;
 struct N2kMessage;
 struct Repository;
 
 struct N2kReceiveContext {
   Repository* repository = nullptr;
   const DatabaseImageView* database = nullptr;
+  const N2kEntryPlans* plans = nullptr;  // of that database; null: read each entry as it arrives
   const N2kMessage* message = nullptr;
   const uint8_t* matched = nullptr;  // receive entry of the last message; null when none
 };

@@ -123,7 +123,7 @@ int32_t GetValue(Repository* r, uint32_t datatype, uint32_t instance, bool secon
     instance += row->instances;
   }
   uint8_t* slot = SlotAt(*r, *row, instance);
-  const DatatypeFormat format = FormatOfDatatype(datatype);
+  const DatatypeFormat& format = FormatOfDatatype(datatype);
   out.exponent = format.exponent;
   out.resolutionFactor = format.resolutionFactor;
   out.status = static_cast<ValueStatus>(slot[0]);
@@ -157,7 +157,7 @@ int32_t SetValue(Repository* r, uint32_t datatype, uint32_t instance, Repository
   if (!row) return kRepoDatatypeOutOfRange;
   if (instance >= row->instances) return kRepoInstanceOutOfRange;
   if ((row->flags & kRepositoryBanked) && r->writeSecondBank) instance += row->instances;
-  const DatatypeFormat format = FormatOfDatatype(datatype);
+  const DatatypeFormat& format = FormatOfDatatype(datatype);
   if (IsValid(value) && !format.isSigned && value.value < 0) value.status = VS_SignError;
   const bool valid = IsValid(value);
   uint8_t* s = SlotAt(*r, *row, instance);
@@ -260,7 +260,7 @@ int32_t OpenSlotRaw(Repository* r, uint32_t datatype, uint32_t instance, bool se
 }
 
 int32_t FromReal(RepositoryValue& value, uint32_t datatype, double real) {
-  const DatatypeFormat format = FormatOfDatatype(datatype);
+  const DatatypeFormat& format = FormatOfDatatype(datatype);
   if (!format.entry) {
     value.status = VS_Error;
     return kRepoDatatypeOutOfRange;

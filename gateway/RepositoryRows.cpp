@@ -26,7 +26,7 @@ std::string SlotText(Repository& repository, const RepositoryRowKey& key) {
 }
 
 std::string ValueCell(Repository& repository, const RepositoryRowKey& key) {
-  const DatatypeFormat format = FormatOfDatatype(key.datatype);
+  const DatatypeFormat& format = FormatOfDatatype(key.datatype);
   std::string text;
   if (format.isText) {
     text = SlotText(repository, key);
@@ -39,7 +39,7 @@ std::string ValueCell(Repository& repository, const RepositoryRowKey& key) {
 }
 
 std::string UnitsCell(uint32_t datatype) {
-  const DatatypeFormat format = FormatOfDatatype(datatype);
+  const DatatypeFormat& format = FormatOfDatatype(datatype);
   if (format.entry == nullptr || format.entry->unitSingular[0] == '\0') return {};
   return std::string(" ") + format.entry->unitSymbol;
 }

@@ -11,8 +11,25 @@ std::vector<uint32_t> StaggeredTimes(uint32_t count, uint32_t now) {
   return times;
 }
 
-bool IsDue(bool forced, uint32_t now, uint32_t lastSent, uint32_t interval) {
+// Every step asks; the intervals are read from the entries once, at start.
+bool IsDue(bool forced, uint32_t now, uint32_t lastSent, uint64_t interval) {
   return forced || ElapsedMs(now, lastSent) >= interval;
+}
+
+bool AnyDue(const std::vector<uint32_t>& lastSent, const std::vector<uint64_t>& interval, uint32_t now) {
+  for (size_t i = 0; i < lastSent.size(); ++i) {
+    if (IsDue(false, now, lastSent[i], interval[i])) return true;
+  }
+  return false;
+}
+
+uint64_t ScheduledInterval(const N183SentenceEntry& sentence) {
+  // Encapsulated ("!") sentences are sent only as answers, never on a schedule.
+  return sentence.startDelimiter == '$' ? sentence.transmitInterval : kNeverDue;
+}
+
+uint64_t ScheduledInterval(const N2KPGNEntry& pgn) {
+  return pgn.transmitInterval != 0 ? pgn.transmitInterval : kNeverDue;
 }
 
 // Moves past the current entry; true when that wrapped round the list.
@@ -26,14 +43,30 @@ bool Advance(uint32_t& position, uint32_t count) {
 
 void StartN183Controller(N183Controller& controller, const DatabaseImageView& database, uint32_t now) {
   controller.lastSent = StaggeredTimes(CountN183TxSentences(database), now);
+  controller.interval.clear();
+  for (uint32_t i = 0; i < controller.lastSent.size(); ++i) {
+    controller.interval.push_back(ScheduledInterval(ReadN183TxSentence(GetN183TxSentence(database, i))));
+  }
   controller.position = 0;
 }
 
 void StartN2kController(N2kController& controller, const DatabaseImageView& database, uint32_t now) {
   controller.lastSent = StaggeredTimes(CountN2KTxPGNs(database), now);
+  controller.interval.clear();
+  for (uint32_t i = 0; i < controller.lastSent.size(); ++i) {
+    controller.interval.push_back(ScheduledInterval(ReadN2KTxPGN(GetN2KTxPGN(database, i))));
+  }
   controller.position = 0;
   controller.inProgress = nullptr;
   controller.instancesSent = 0;
+}
+
+bool AnyN183Due(const N183Controller& controller, uint32_t now) {
+  return AnyDue(controller.lastSent, controller.interval, now);
+}
+
+bool AnyN2kDue(const N2kController& controller, uint32_t now) {
+  return AnyDue(controller.lastSent, controller.interval, now);
 }
 
 bool StepN183Controller(N183Controller& controller, const DatabaseImageView& database, uint32_t now,
@@ -41,16 +74,11 @@ bool StepN183Controller(N183Controller& controller, const DatabaseImageView& dat
   const uint32_t count = static_cast<uint32_t>(controller.lastSent.size());
   // An empty transmit list has nothing to go round: its cycle is over.
   if (count == 0) return true;
-  const uint8_t* entry = GetN183TxSentence(database, controller.position);
-  if (entry != nullptr) {
-    controller.builder->entry = entry;
-    const N183SentenceEntry sentence = ReadN183TxSentence(entry);
-    uint32_t& lastSent = controller.lastSent[controller.position];
-    // Encapsulated ("!") sentences are sent only as answers, never on a schedule.
-    if (sentence.startDelimiter == '$' && IsDue(controller.forced, now, lastSent, sentence.transmitInterval)) {
-      lastSent = now;
-      BuildSentence(*controller.builder, entry, emit);
-    }
+  const uint64_t interval = controller.interval[controller.position];
+  uint32_t& lastSent = controller.lastSent[controller.position];
+  if (interval != kNeverDue && IsDue(controller.forced, now, lastSent, interval)) {
+    lastSent = now;
+    BuildSentence(*controller.builder, GetN183TxSentence(database, controller.position), emit);
   }
   return Advance(controller.position, count);
 }
@@ -62,15 +90,12 @@ bool StepN2kController(N2kController& controller, const DatabaseImageView& datab
   const uint32_t count = static_cast<uint32_t>(controller.lastSent.size());
   if (count == 0) return true;
   if (controller.inProgress == nullptr) {
-    const uint8_t* entry = GetN2KTxPGN(database, controller.position);
-    if (entry != nullptr) {
-      const N2KPGNEntry pgn = ReadN2KTxPGN(entry);
-      uint32_t& lastSent = controller.lastSent[controller.position];
-      if (pgn.transmitInterval != 0 && IsDue(controller.forced, now, lastSent, pgn.transmitInterval)) {
-        controller.inProgress = entry;
-        controller.instancesSent = 0;
-        lastSent = now;
-      }
+    const uint64_t interval = controller.interval[controller.position];
+    uint32_t& lastSent = controller.lastSent[controller.position];
+    if (interval != kNeverDue && IsDue(controller.forced, now, lastSent, interval)) {
+      controller.inProgress = GetN2KTxPGN(database, controller.position);
+      controller.instancesSent = 0;
+      lastSent = now;
     }
   }
   if (controller.inProgress != nullptr) {

@@ -25,8 +25,13 @@ constexpr uint32_t kFrozenSteps = 502;
 // so that a freshly started gateway does not send everything at once.
 constexpr uint32_t kStaggerMs = 10;
 
+// An entry's interval as the schedule reads it, per entry: an entry that is
+// never sent on a schedule has one no elapsed time reaches.
+constexpr uint64_t kNeverDue = uint64_t{1} << 32;
+
 struct N183Controller {
   std::vector<uint32_t> lastSent;  // one per NMEA 0183 transmit entry
+  std::vector<uint64_t> interval;  // likewise
   uint32_t position = 0;
   bool forced = false;
   N183SentenceBuilder* builder = nullptr;
@@ -34,6 +39,7 @@ struct N183Controller {
 
 struct N2kController {
   std::vector<uint32_t> lastSent;  // one per NMEA 2000 transmit entry
+  std::vector<uint64_t> interval;  // likewise
   uint32_t position = 0;
   const uint8_t* inProgress = nullptr;  // entry whose instances are being sent
   uint32_t instancesSent = 0;
@@ -43,6 +49,11 @@ struct N2kController {
 
 void StartN183Controller(N183Controller& controller, const DatabaseImageView& database, uint32_t now);
 void StartN2kController(N2kController& controller, const DatabaseImageView& database, uint32_t now);
+
+// True when an unforced step at `now` would find an entry due. A gateway
+// runs its controllers after every message it hears, and mostly nothing is.
+bool AnyN183Due(const N183Controller& controller, uint32_t now);
+bool AnyN2kDue(const N2kController& controller, uint32_t now);
 
 // One step; true when it completed the cycle.
 bool StepN183Controller(N183Controller& controller, const DatabaseImageView& database, uint32_t now,

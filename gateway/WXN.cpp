@@ -82,6 +82,11 @@ void CWXN::RunN183Controller(bool forced, uint32_t now) {
   n183QuietAt_.reset();
   SetGatewayClock(now);
   N183Controller& controller = engine_->n183Controller;
+  // A cycle that finds nothing due changes nothing but the clock.
+  if (!forced && controller.position == 0 && !AnyN183Due(controller, now)) {
+    n183QuietAt_ = now;
+    return;
+  }
   const EmitSentence emit = [this](const N183OutputSentence& s) { AppendSentence(s); };
   const ForcedRun run(controller.forced, forced);
   RunToCycleEnd([&] { return StepN183Controller(controller, engine_->database, now, emit); },
@@ -95,6 +100,11 @@ void CWXN::RunN2kController(bool forced, uint32_t now) {
   n2kQuietAt_.reset();
   SetGatewayClock(now);
   N2kController& controller = engine_->n2kController;
+  if (!forced && controller.position == 0 && controller.inProgress == nullptr &&
+      engine_->messageBuilder.pendingPgn == 0 && !AnyN2kDue(controller, now)) {
+    n2kQuietAt_ = now;
+    return;
+  }
   const EmitPgn emit = [this, now](const N2kMessageBuilder& b) { AppendPgn(b, now); };
   const ForcedRun run(controller.forced, forced);
   RunToCycleEnd([&] { return StepN2kController(controller, engine_->database, now, emit); }, "N2KController frozen");

@@ -1,7 +1,5 @@
 #include "log/Framing.h"
 
-#include <cstdio>
-
 namespace {
 
 constexpr uint8_t kQlxEscape = 0x1B;
@@ -31,8 +29,9 @@ void AppendQlxTag(Bytes& out, std::span<const uint8_t> body) {
 }
 
 void AppendTimeTag(Bytes& out, uint64_t fileTime) {
-  Bytes body{0x03};
-  PutLittleEndian(body, fileTime, 8);
+  // Written for every tenth of a second of a log: no buffer of its own.
+  uint8_t body[9] = {0x03};
+  for (int i = 0; i < 8; ++i) body[1 + i] = static_cast<uint8_t>(fileTime >> (8 * i));
   AppendQlxTag(out, body);
 }
 
@@ -44,14 +43,18 @@ void AppendVersionTag(Bytes& out, uint32_t thousandths) {
 
 Bytes MakeKvtBody(uint8_t command, std::span<const uint8_t> payload) {
   Bytes body;
-  body.reserve(payload.size() + 3);
+  AssignKvtBody(body, command, payload);
+  return body;
+}
+
+void AssignKvtBody(Bytes& body, uint8_t command, std::span<const uint8_t> payload) {
+  body.clear();
   body.push_back(command);
   body.push_back(static_cast<uint8_t>(payload.size()));
   body.insert(body.end(), payload.begin(), payload.end());
   uint8_t sum = 0;
   for (uint8_t b : body) sum = static_cast<uint8_t>(sum + b);
   body.push_back(static_cast<uint8_t>(-sum));
-  return body;
 }
 
 Bytes EncodeKvtFrame(std::span<const uint8_t> body) {
@@ -62,7 +65,22 @@ Bytes EncodeKvtFrame(std::span<const uint8_t> body) {
   return frame;
 }
 
-void AppendKvtFrame(Bytes& out, std::span<const uint8_t> body) { AppendQlxEscaped(out, EncodeKvtFrame(body)); }
+void AppendKvtFrame(Bytes& out, std::span<const uint8_t> body) {
+  // Both layers at once, as AppendQlxEscaped(EncodeKvtFrame(body)) would
+  // give them, without the frame in between.
+  const auto put = [&out](uint8_t b) {
+    out.push_back(b);
+    if (b == kQlxEscape) out.push_back(b);
+  };
+  put(kKvtEscape);
+  put(0x02);
+  for (uint8_t b : body) {
+    put(b);
+    if (b == kKvtEscape) put(b);
+  }
+  put(kKvtEscape);
+  put(0x03);
+}
 
 uint8_t SentenceChecksum(std::string_view sentence) {
   uint8_t sum = 0;
@@ -71,13 +89,20 @@ uint8_t SentenceChecksum(std::string_view sentence) {
 }
 
 std::string WithChecksum(std::string_view sentence) {
-  char tail[4];
-  std::snprintf(tail, sizeof tail, "*%02X", SentenceChecksum(sentence));
-  return std::string(sentence) + tail;
+  std::string text(sentence);
+  AppendChecksum(text);
+  return text;
+}
+
+void AppendChecksum(std::string& sentence) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  const uint8_t sum = SentenceChecksum(sentence);
+  const char tail[3] = {'*', kDigits[sum >> 4], kDigits[sum & 0x0F]};
+  sentence.append(tail, sizeof tail);
 }
 
 void AppendSentence(Bytes& out, std::string_view sentence) {
-  std::string line(sentence);
-  line += "\r\n";
-  AppendQlxEscaped(out, std::span(reinterpret_cast<const uint8_t*>(line.data()), line.size()));
+  AppendQlxEscaped(out, std::span(reinterpret_cast<const uint8_t*>(sentence.data()), sentence.size()));
+  out.push_back('\r');
+  out.push_back('\n');
 }

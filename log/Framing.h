@@ -21,6 +21,8 @@ void AppendVersionTag(Bytes& out, uint32_t thousandths);
 // command, payload length, payload, and the checksum that makes the body sum
 // to 0 modulo 256.
 Bytes MakeKvtBody(uint8_t command, std::span<const uint8_t> payload);
+// The same into `body`, which keeps its capacity from frame to frame.
+void AssignKvtBody(Bytes& body, uint8_t command, std::span<const uint8_t> payload);
 // The frame as the logged stream carries it (0x10 0x02, body with 0x10
 // doubled, 0x10 0x03), not yet escaped for the QLX layer.
 Bytes EncodeKvtFrame(std::span<const uint8_t> body);
@@ -31,6 +33,8 @@ void AppendKvtFrame(Bytes& out, std::span<const uint8_t> body);
 uint8_t SentenceChecksum(std::string_view sentence);
 // "$...*HH" with upper-case hex digits.
 std::string WithChecksum(std::string_view sentence);
+// The same "*HH" appended to the sentence in place.
+void AppendChecksum(std::string& sentence);
 // The sentence followed by CR LF, escaped for the QLX layer.
 void AppendSentence(Bytes& out, std::string_view sentence);
 

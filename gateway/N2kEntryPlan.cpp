@@ -1,0 +1,68 @@
+#include "gateway/N2kEntryPlan.h"
+
+#include "gateway/DatatypeFormat.h"
+#include "library/N2kLookup.h"
+
+namespace {
+
+constexpr uint32_t kSignedClass = 4;
+
+const N2kEntryPlan* PlanAt(const DatabaseImageSection& section, const std::vector<N2kEntryPlan>& plans,
+                           const uint8_t* entry) {
+  const auto address = reinterpret_cast<uintptr_t>(entry);
+  const auto start = reinterpret_cast<uintptr_t>(section.entries);
+  if (entry == nullptr || section.entries == nullptr || section.entrySize == 0 || address < start) return nullptr;
+  const size_t offset = address - start;
+  const size_t position = offset / section.entrySize;
+  if (offset % section.entrySize != 0 || position >= plans.size()) return nullptr;
+  return &plans[position];
+}
+
+}  // namespace
+
+N2kFieldFormat FormatOfN2kField(const N2KFieldEntry& field) {
+  N2kFieldFormat format;
+  const DataDictionaryEntry* entry = GetDDEntry(field.dictionaryIndex);
+  if (!entry) return format;
+  format.exponent = entry->resolutionExponent;
+  format.zeroWhenNull = entry->dataType == kBitZeroFieldFormat;
+  const BasicDataType* type = GetDataType(entry->dataType);
+  format.isSigned = type && type->typeClass == kSignedClass;
+  return format;
+}
+
+N2kEntryPlan PlanN2kEntry(const DatabaseImageView& database, const uint8_t* entry, N2kEntrySide side) {
+  N2kEntryPlan plan;
+  const bool receive = side == N2kEntrySide::kReceive;
+  plan.pgn = receive ? ReadN2KRxPGN(entry) : ReadN2KTxPGN(entry);
+  for (uint32_t i = 0; i < plan.pgn.fieldCount; ++i) {
+    const uint8_t* raw = receive ? GetN2KRxField(database, entry, i) : GetN2KTxField(database, entry, i);
+    if (!raw) break;
+    plan.fields.push_back(ReadN2KField(raw));
+  }
+  const uint32_t count = static_cast<uint32_t>(plan.fields.size());
+  for (const N2KFieldEntry& field : plan.fields) {
+    plan.selectors.push_back(ResolveFieldSelector(plan.pgn.pgn, field, plan.fields.data(), count));
+    plan.formats.push_back(FormatOfN2kField(field));
+  }
+  plan.definition = FindPGN(plan.pgn.pgn);
+  return plan;
+}
+
+void N2kEntryPlans::Build(const DatabaseImageView& database) {
+  receive_ = database.sections[kViewN2KRxPGNs];
+  transmit_ = database.sections[kViewN2KTxPGNs];
+  receivePlans_.clear();
+  transmitPlans_.clear();
+  for (uint32_t i = 0; i < CountN2KRxPGNs(database); ++i) {
+    receivePlans_.push_back(PlanN2kEntry(database, GetN2KRxPGN(database, i), N2kEntrySide::kReceive));
+  }
+  for (uint32_t i = 0; i < CountN2KTxPGNs(database); ++i) {
+    transmitPlans_.push_back(PlanN2kEntry(database, GetN2KTxPGN(database, i), N2kEntrySide::kTransmit));
+  }
+}
+
+const N2kEntryPlan* N2kEntryPlans::Find(const uint8_t* entry, N2kEntrySide side) const {
+  return side == N2kEntrySide::kReceive ? PlanAt(receive_, receivePlans_, entry)
+                                        : PlanAt(transmit_, transmitPlans_, entry);
+}

@@ -1,0 +1,50 @@
+// What an NMEA 2000 entry of the gateway database needs at every message,
+// read out of the image once: the decoded entry and field entries, each
+// field's selector, and the library's definition of the PGN. Receiving and
+// building a message then walk these instead of the image, the conversion
+// map and the PGN table.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "gateway/FieldSelector.h"
+#include "library/DBImageView.h"
+
+struct PgnDefinition;
+
+// How a number is written into a field, from its data dictionary entry.
+struct N2kFieldFormat {
+  bool isSigned = false;
+  bool zeroWhenNull = false;  // a field that sends zero, not all ones, when it has no value
+  int exponent = 0;
+};
+
+N2kFieldFormat FormatOfN2kField(const N2KFieldEntry& field);
+
+struct N2kEntryPlan {
+  N2KPGNEntry pgn{};
+  std::vector<N2KFieldEntry> fields;      // up to the first field entry missing from the image
+  std::vector<FieldSelector> selectors;   // one per field
+  std::vector<N2kFieldFormat> formats;    // likewise
+  const PgnDefinition* definition = nullptr;  // null when the library does not know the PGN
+};
+
+enum class N2kEntrySide { kReceive, kTransmit };
+
+N2kEntryPlan PlanN2kEntry(const DatabaseImageView& database, const uint8_t* entry, N2kEntrySide side);
+
+// The plans of every receive and transmit entry of one image, found by the
+// entry's address.
+class N2kEntryPlans {
+ public:
+  void Build(const DatabaseImageView& database);
+  // Null for a pointer that is not an entry of that side in the image.
+  const N2kEntryPlan* Find(const uint8_t* entry, N2kEntrySide side) const;
+
+ private:
+  DatabaseImageSection receive_{};
+  DatabaseImageSection transmit_{};
+  std::vector<N2kEntryPlan> receivePlans_;
+  std::vector<N2kEntryPlan> transmitPlans_;
+};
