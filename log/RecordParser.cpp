@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 #include <string>
 
 #include <sys/stat.h>
@@ -67,6 +68,41 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
   // Unit bodies are never longer than their bytes in the file, so the input
   // size covers the store unless units nest.
   records_.Reserve(0, length);
+  ParseBytes(data, length);
+  Flush(End());
+  Compact();
+}
+
+void RecordParser::StartImage(std::shared_ptr<const LogFileImage> image) {
+  if (image == nullptr) throw std::logic_error("no image to parse");
+  const uint8_t* data = image->Data();
+  const size_t length = image->Length();
+  records_.UseImage(std::shared_ptr<const uint8_t>(std::move(image), data), length);
+  parsingImage_ = true;
+  sliceFrom_ = 0;
+  MapNextTo(0);
+}
+
+void RecordParser::ParseImage(size_t from, size_t to) {
+  if (!parsingImage_ || from != sliceFrom_ || to < from || to > records_.ImageLength())
+    throw std::logic_error("image slices are parsed in order, within the image");
+  records_.Reserve(0, to - from);
+  ParseBytes(records_.ImageData() + from, to - from);
+  sliceFrom_ = to;
+}
+
+void RecordParser::FinishImage() {
+  Flush(End());
+  Compact();
+}
+
+void RecordParser::Forget(size_t records) {
+  // Records to come are made of pending bytes or of bytes stored after them.
+  const uint64_t pending = pieces_.empty() ? tail_ : std::min(tail_, pieces_.front().begin);
+  records_.Forget(records, pending);
+}
+
+void RecordParser::ParseBytes(const uint8_t* data, size_t length) {
   // Most bytes of a log are plain bytes inside a frame or a sentence; they
   // are taken a run at a time. Every byte that can change a state goes
   // through the full step, so the result is the same as feeding one byte at
@@ -103,8 +139,6 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
       Step(data[i++]);
     }
   }
-  Flush(End());
-  Compact();
 }
 
 inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {

@@ -34,6 +34,20 @@ class RecordParser {
   // True when a deserialiser took the byte.
   bool Feed(uint8_t b);
 
+  // The whole-image parse a slice at a time, for a caller that takes the
+  // records completed after each slice and then lets the list forget them:
+  // StartImage, ParseImage over consecutive ranges from 0 to the image's
+  // length, then FinishImage. The records are those of Parse(image).
+  void StartImage(std::shared_ptr<const LogFileImage> image);
+  // Throws std::logic_error unless [from, to) continues the slices so far
+  // within the image.
+  void ParseImage(size_t from, size_t to);
+  // Flushes the pending unrecognised data.
+  void FinishImage();
+  // Lets the record list forget the records below `records` and the stored
+  // bytes that nothing pending or still known refers to.
+  void Forget(size_t records);
+
   size_t Count() const { return records_.Count(); }
   Record At(size_t index) const { return records_.At(index); }
   const RecordList& Records() const { return records_; }
@@ -54,6 +68,8 @@ class RecordParser {
     int64_t fileMinusStore;
   };
 
+  // The bytes through the fast paths and the full step, with no flush.
+  void ParseBytes(const uint8_t* data, size_t length);
   inline bool Step(uint8_t b);
   // The bytes from p that no deserialiser treats specially in the present
   // state, taken in one go; 0 when the next byte needs a full step.
@@ -116,6 +132,8 @@ class RecordParser {
   uint64_t kept_ = 0;
   std::vector<Shift> shifts_;
   bool parsingImage_ = false;
+  // Where the next image slice starts.
+  size_t sliceFrom_ = 0;
   CQLX_Deserialise qlx_;
   CKVT_Deserialise kvt_;
   CN183_Deserialise n183_;
