@@ -81,12 +81,14 @@ void RecordParser::StartImage(std::shared_ptr<const LogFileImage> image) {
   parsingImage_ = true;
   sliceFrom_ = 0;
   MapNextTo(0);
+  // Reserved once, as for the whole parse: growing slice by slice would map
+  // the store in pieces that miss the huge pages.
+  records_.Reserve(0, length);
 }
 
 void RecordParser::ParseImage(size_t from, size_t to) {
   if (!parsingImage_ || from != sliceFrom_ || to < from || to > records_.ImageLength())
     throw std::logic_error("image slices are parsed in order, within the image");
-  records_.Reserve(0, to - from);
   ParseBytes(records_.ImageData() + from, to - from);
   sliceFrom_ = to;
 }
