@@ -2,7 +2,6 @@
 // the application shows them, for scripts, tests and reviewers.
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <memory>
 #include <cstring>
@@ -12,10 +11,10 @@
 #include "cli/Command.h"
 #include "cli/DatabaseSelectionOption.h"
 #include "cli/FilterOption.h"
+#include "cli/ListRow.h"
 #include "cli/LogFile.h"
 #include "cli/TerminalText.h"
 #include "cli/ThreadsOption.h"
-#include "log/LogTime.h"
 #include "decode/RecordDecoder.h"
 #include "gateway/RecordReceive.h"
 #include "gateway/WXN.h"
@@ -47,19 +46,6 @@ size_t ParseRow(const std::string& text) {
 // Records per chunk of the list: about a megabyte of text, large enough
 // that handing chunks between threads costs nothing.
 constexpr size_t kListChunkRecords = 12000;
-
-// One row: number, time, type name and summary, tab-separated.
-void AppendListRow(std::string& out, size_t row, const Record& r, const std::string& summary, bool utf8) {
-  char digits[24];
-  out.append(digits, std::to_chars(digits, digits + sizeof digits, row).ptr);
-  out += '\t';
-  AppendLogTime(out, r.time);
-  out += '\t';
-  out += MessageTypeName(r.type);  // ASCII, the same in UTF-8
-  out += '\t';
-  AppendTerminalText(out, summary, utf8);
-  out += '\n';
-}
 
 // Image bytes parsed before the records completed so far are listed and
 // forgotten: the list holds the file image and a window of records, not an

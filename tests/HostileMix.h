@@ -5,6 +5,7 @@
 // field holds. Cut anywhere, it splits some unit.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -41,4 +42,19 @@ inline std::vector<uint8_t> HostileMix(size_t bytes, uint64_t seed = 1) {
   }
   out.resize(bytes);
   return out;
+}
+
+// Over a log of many megabytes, stretches that stay pending for megabytes:
+// a run of zeros (one record longer than any slice of a few megabytes) and
+// a sentence that never ends while tags overflow inside it. A reader that
+// lets go of pending bytes too early loses their bytes.
+inline void AddLongPendingStretches(std::vector<uint8_t>& log) {
+  constexpr size_t kMB = size_t{1} << 20;
+  if (log.size() < 16 * kMB) return;
+  std::fill(log.begin() + static_cast<std::ptrdiff_t>(log.size() / 5),
+            log.begin() + static_cast<std::ptrdiff_t>(log.size() / 5 + 5 * kMB), uint8_t{0});
+  const std::string unit = "\x01\x1B\x01" + std::string(101, 'U');
+  const size_t from = log.size() / 5 * 3;
+  log[from] = '$';
+  for (size_t i = 1; i < 6 * kMB; ++i) log[from + i] = static_cast<uint8_t>(unit[i % unit.size()]);
 }
