@@ -126,6 +126,11 @@ Record RecordList::At(size_t index) const {
   return r;
 }
 
+void RecordList::MoveBytesDown(uint64_t to, uint64_t from, size_t n) {
+  if (to > from || from + n > bytes_.Size()) throw std::out_of_range("bytes moved beyond the store");
+  if (to != from && n > 0) std::memmove(bytes_.Data() + to, bytes_.Data() + from, n);
+}
+
 void RecordList::Forget(size_t records, uint64_t storeFrom) {
   forgotten_ = std::max(forgotten_, std::min(records, Count()));
   for (size_t i = forgotten_; i < Count(); ++i) {

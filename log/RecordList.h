@@ -51,6 +51,8 @@ class RecordList {
   uint8_t* ExtendBytes(size_t n) { return bytes_.Extend(n); }
   void PushByte(uint8_t b) { *bytes_.Extend(1) = b; }
   void TruncateBytes(size_t size) { bytes_.Shrink(size); }
+  // Moves stored bytes to a lower offset; records must not refer to either range.
+  void MoveBytesDown(uint64_t to, uint64_t from, size_t n);
   // Gives the pages past the end of the store back to the system.
   void ReleaseFreeBytes() { bytes_.ReleaseTail(); }
   const uint8_t* ByteData() const { return bytes_.Data(); }

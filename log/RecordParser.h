@@ -117,6 +117,10 @@ class RecordParser {
   // With nothing pending and no unit open, cuts off the store bytes that no
   // record refers to.
   void Compact();
+  // With no record referring to the store, moves the pending pieces down
+  // over the bytes between them, each gap cut to one byte so that pieces
+  // stay apart; a gap holding where an open unit starts stays whole.
+  void PackPending();
 
   // The pending unrecognised data lives in the record list's byte store, so
   // a long run of junk is held once: pieces cut off by records of units that
@@ -134,6 +138,8 @@ class RecordParser {
   bool parsingImage_ = false;
   // Where the next image slice starts.
   size_t sliceFrom_ = 0;
+  // The end of the store when the pending pieces were last packed.
+  uint64_t packedEnd_ = 0;
   CQLX_Deserialise qlx_;
   CKVT_Deserialise kvt_;
   CN183_Deserialise n183_;
