@@ -73,6 +73,7 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
   ParseBytes(data, length);
   Flush(End());
   Compact();
+  sliceFrom_ = parsingImage_ ? length : 0;  // no slice follows a whole parse
 }
 
 void RecordParser::StartImage(std::shared_ptr<const LogFileImage> image) {
@@ -110,7 +111,8 @@ void RecordParser::Forget(size_t records) {
   // the store has grown by what the last packing left keeps the cost linear.
   if (End() < packedEnd_) packedEnd_ = 0;
   const uint64_t grown = End() - std::max(packedEnd_, pending);
-  if (records >= Count() && !pieces_.empty() && grown > kPackBytes && grown > packedEnd_ - std::min(packedEnd_, pending)) {
+  const uint64_t left = packedEnd_ > pending ? packedEnd_ - pending : 0;
+  if (records >= Count() && !pieces_.empty() && grown > std::max(kPackBytes, left)) {
     PackPending();
     packedEnd_ = End();
     records_.ReleaseFreeBytes();
