@@ -203,7 +203,8 @@ int Usage() {
   std::fprintf(stderr,
                "usage: qlx_bench [--bytes N] [--open500] [--cache DIR] [--gateway]\n"
                "       qlx_bench --convert [--bytes N] [--cache DIR]\n"
-               "       qlx_bench --filter [--bytes N] | --hostile | --instructions LOG\n");
+               "       qlx_bench --filter [--bytes N] | --hostile [QLX] | --instructions LOG\n"
+               "(QLX: the qlx program to measure; by default the one beside qlx_bench)\n");
   return 2;
 }
 
@@ -234,8 +235,9 @@ int main(int argc, char** argv) {
     } else if (std::strcmp(argv[i], "--filter") == 0) {
       filter = true;
     } else if (std::strcmp(argv[i], "--hostile") == 0) {
-      RunHostileBench();
-      return 0;
+      const bool given = i + 1 < argc && argv[i + 1][0] != '-';
+      return RunHostileBench(given ? std::filesystem::path(argv[i + 1])
+                                   : std::filesystem::path(argv[0]).parent_path() / "qlx");
     } else {
       return Usage();
     }

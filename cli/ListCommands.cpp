@@ -2,7 +2,6 @@
 // the application shows them, for scripts, tests and reviewers.
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <memory>
 #include <cstring>
@@ -12,14 +11,13 @@
 #include "cli/Command.h"
 #include "cli/DatabaseSelectionOption.h"
 #include "cli/FilterOption.h"
+#include "cli/ListRow.h"
 #include "cli/LogFile.h"
 #include "cli/TerminalText.h"
 #include "cli/ThreadsOption.h"
-#include "log/LogTime.h"
 #include "decode/RecordDecoder.h"
 #include "gateway/RecordReceive.h"
 #include "gateway/WXN.h"
-#include "query/FilterRun.h"
 #include "query/OrderedChunks.h"
 
 namespace {
@@ -49,18 +47,10 @@ size_t ParseRow(const std::string& text) {
 // that handing chunks between threads costs nothing.
 constexpr size_t kListChunkRecords = 12000;
 
-// One row: number, time, type name and summary, tab-separated.
-void AppendListRow(std::string& out, size_t row, const Record& r, const std::string& summary, bool utf8) {
-  char digits[24];
-  out.append(digits, std::to_chars(digits, digits + sizeof digits, row).ptr);
-  out += '\t';
-  AppendLogTime(out, r.time);
-  out += '\t';
-  out += MessageTypeName(r.type);  // ASCII, the same in UTF-8
-  out += '\t';
-  AppendTerminalText(out, summary, utf8);
-  out += '\n';
-}
+// Image bytes parsed before the records completed so far are listed and
+// forgotten: the list holds the file image and a window of records, not an
+// index of the whole log, whose tiny records can outnumber its bytes by far.
+constexpr size_t kListSliceBytes = size_t{8} << 20;
 
 int RunList(const CommandArgs& arguments) {
   CommandArgs options = arguments;
@@ -71,32 +61,50 @@ int RunList(const CommandArgs& arguments) {
   std::optional<Filter> filter;
   if (!TakeFilterOption(options, args, filter)) return kExitBadInput;
   if (args.size() != 1) return Fail(std::string("usage: ") + kListUsage);
-  OpenedLog log;
-  if (!OpenLog(args[0], log)) return kExitBadInput;
-  if (!LooksLikeQlxLog(log.image->Data(), log.image->Length()))
+  const std::shared_ptr<const LogFileImage> image = LoadLog(args[0]);
+  if (image == nullptr) return kExitBadInput;
+  if (!LooksLikeQlxLog(image->Data(), image->Length()))
     std::fprintf(stderr, "qlx: %s: %s\n", args[0].c_str(), kNotQlxLogMessage);
-  // Matching records keep the line numbers of the whole list.
-  std::optional<std::vector<uint32_t>> rows;
-  FilterRunControl control;
-  control.threads = threads;
-  if (filter) rows = RunFilter(*filter, log.parser.Records(), control);
 
-  const OrderedChunkPlan plan{rows ? rows->size() : log.parser.Count(), kListChunkRecords, threads};
-  std::vector<DecodeContext> contexts(OrderedChunkWorkers(plan));
+  RecordParser parser;
+  parser.StartImage(image);
+  size_t listed = 0;  // records below are written and forgotten
+  std::vector<DecodeContext> contexts(OrderedChunkWorkers({0, kListChunkRecords, threads}));
+  // A filter looks at one record at a time, so matching records keep the
+  // line numbers of the whole list whichever window they are found in.
   const auto write = [&](unsigned worker, size_t begin, size_t end, std::string& text) {
     DecodeContext& context = contexts[worker];
-    for (size_t k = begin; k < end; ++k) {
-      const size_t i = rows ? (*rows)[k] : k;
-      const Record r = log.parser.At(i);
-      DecodeRecord(DM_Summary, context, r, nullptr);
+    for (size_t i = listed + begin; i < listed + end; ++i) {
+      const Record r = parser.At(i);
+      bool summarised = false;
+      const Filter::SummaryFunction summary = [&](const Record& record) -> const std::string& {
+        DecodeRecord(DM_Summary, context, record, nullptr);
+        summarised = true;
+        return context.text;
+      };
+      if (filter && !filter->Matches(r, i + 1, summary)) continue;
+      if (!summarised) DecodeRecord(DM_Summary, context, r, nullptr);
       AppendListRow(text, i + 1, r, context.text, !latin1);
     }
   };
   bool written = true;
-  RunOrderedChunks(plan, write, [&written](const std::string& text) {
+  const auto read = [&written](const std::string& text) {
     written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
     return written;
-  });
+  };
+  for (size_t from = 0;; from += kListSliceBytes) {
+    const bool last = from >= image->Length();
+    if (last) {
+      parser.FinishImage();
+    } else {
+      parser.ParseImage(from, std::min<size_t>(image->Length(), from + kListSliceBytes));
+    }
+    const OrderedChunkPlan plan{parser.Count() - listed, kListChunkRecords, threads};
+    if (!RunOrderedChunks(plan, write, read)) break;
+    listed = parser.Count();
+    parser.Forget(listed);
+    if (last) break;
+  }
   if (!written || std::fflush(stdout) != 0) return Fail(std::string("write failed: ") + std::strerror(errno));
   return 0;
 }

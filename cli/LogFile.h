@@ -13,6 +13,9 @@ struct OpenedLog {
   RecordParser parser;
 };
 
+// Loads the file without parsing it; on failure writes "qlx: FILE: reason"
+// to stderr and returns nothing.
+std::shared_ptr<const LogFileImage> LoadLog(const std::string& path);
 // Loads and parses the file; on failure writes "qlx: FILE: reason" to
 // stderr and returns false.
 bool OpenLog(const std::string& path, OpenedLog& log);

@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -30,7 +31,8 @@ void AdviseHugePages(void* data, size_t bytes) {
 PageBuffer::PageBuffer(PageBuffer&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)),
       size_(std::exchange(other.size_, 0)),
-      capacity_(std::exchange(other.capacity_, 0)) {}
+      capacity_(std::exchange(other.capacity_, 0)),
+      released_(std::exchange(other.released_, 0)) {}
 
 PageBuffer& PageBuffer::operator=(PageBuffer&& other) noexcept {
   if (this != &other) {
@@ -38,6 +40,7 @@ PageBuffer& PageBuffer::operator=(PageBuffer&& other) noexcept {
     data_ = std::exchange(other.data_, nullptr);
     size_ = std::exchange(other.size_, 0);
     capacity_ = std::exchange(other.capacity_, 0);
+    released_ = std::exchange(other.released_, 0);
   }
   return *this;
 }
@@ -66,6 +69,7 @@ void PageBuffer::Grow(size_t needed) {
 
 void PageBuffer::Clear() {
   size_ = 0;
+  released_ = 0;
   if (capacity_ > kKeptOnClear) Release();
 }
 
@@ -74,9 +78,17 @@ void PageBuffer::ReleaseTail() {
   if (data_ != nullptr && kept < capacity_) madvise(data_ + kept, capacity_ - kept, MADV_DONTNEED);
 }
 
+void PageBuffer::ReleaseBelow(size_t bytes) {
+  const size_t below = std::min(bytes, size_) / kReleaseUnit * kReleaseUnit;
+  if (data_ == nullptr || below <= released_) return;
+  madvise(data_ + released_, below - released_, MADV_DONTNEED);
+  released_ = below;
+}
+
 void PageBuffer::Release() {
   if (data_ != nullptr) munmap(data_, capacity_);
   data_ = nullptr;
   size_ = 0;
   capacity_ = 0;
+  released_ = 0;
 }

@@ -35,17 +35,26 @@ class PageBuffer {
   }
   void Shrink(size_t size) {
     if (size < size_) size_ = size;
+    // Bytes written again below the released prefix make its pages live.
+    if (size < released_) released_ = size / kReleaseUnit * kReleaseUnit;
   }
   // Empties the array; a large mapping is returned to the system.
   void Clear();
   // Returns the whole pages past the end to the system; the capacity stays.
   void ReleaseTail();
+  // Returns the whole pages below byte `bytes` to the system, for an owner
+  // that will read nothing there again: offsets above stay where they are.
+  void ReleaseBelow(size_t bytes);
 
  private:
   void Grow(size_t needed);
   void Release();
 
+  // Released in huge-page units, so that the live rest keeps its huge pages.
+  static constexpr size_t kReleaseUnit = size_t{2} << 20;
+
   uint8_t* data_ = nullptr;
   size_t size_ = 0;
   size_t capacity_ = 0;
+  size_t released_ = 0;  // the pages below are given back
 };

@@ -18,6 +18,9 @@ class PagedArray {
   bool Empty() const { return bytes_.Size() == 0; }
   void Reserve(size_t count) { bytes_.Reserve(count * sizeof(T)); }
   void Clear() { bytes_.Clear(); }
+  // Gives back the pages of the values below `count`; the caller reads none
+  // of them again.
+  void ReleaseBelow(size_t count) { bytes_.ReleaseBelow(count * sizeof(T)); }
   void PushBack(const T& value) { std::memcpy(bytes_.Extend(sizeof(T)), &value, sizeof(T)); }
   // The caller checks the index.
   T operator[](size_t i) const {

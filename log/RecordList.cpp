@@ -23,6 +23,8 @@ void RecordList::Clear() {
   runFirsts_.Clear();
   blockRuns_.Clear();
   longLengths_.Clear();
+  firstLongLength_ = 0;
+  forgotten_ = 0;
   kinds_.clear();
   kindSlots_.fill(0);
   bytes_.Clear();
@@ -108,13 +110,14 @@ uint64_t RecordList::TimeOf(size_t index) const {
 
 uint64_t RecordList::LongLengthOf(size_t index) const {
   const LongLength* found =
-      std::lower_bound(longLengths_.Begin(), longLengths_.End(), index,
+      std::lower_bound(longLengths_.Begin() + firstLongLength_, longLengths_.End(), index,
                        [](const LongLength& l, size_t record) { return l.record < record; });
   return found->length;
 }
 
 Record RecordList::At(size_t index) const {
   if (index >= Count()) throw std::out_of_range("record index out of range");
+  if (index < forgotten_) throw std::out_of_range("record forgotten");
   const uint64_t packed = index_[index].packed;
   const uint64_t offset = packed & kMaxOffset;
   const bool stored = (packed >> kStoredBit) & 1;
@@ -129,6 +132,32 @@ Record RecordList::At(size_t index) const {
   const uint8_t* base = stored ? bytes_.Data() : image_.get();
   r.data = std::span<const uint8_t>(base + offset, length);
   return r;
+}
+
+void RecordList::MoveBytesDown(uint64_t to, uint64_t from, size_t n) {
+  if (to > from || from + n > bytes_.Size()) throw std::out_of_range("bytes moved beyond the store");
+  if (to != from && n > 0) std::memmove(bytes_.Data() + to, bytes_.Data() + from, n);
+}
+
+void RecordList::Forget(size_t records, uint64_t storeFrom) {
+  forgotten_ = std::max(forgotten_, std::min(records, Count()));
+  for (size_t i = forgotten_; i < Count(); ++i) {
+    const uint64_t packed = index_[i].packed;
+    if ((packed >> kStoredBit) & 1) storeFrom = std::min(storeFrom, packed & kMaxOffset);
+  }
+  bytes_.ReleaseBelow(storeFrom);
+  index_.ReleaseBelow(forgotten_);
+  while (firstLongLength_ < longLengths_.Size() && longLengths_[firstLongLength_].record < forgotten_)
+    ++firstLongLength_;
+  longLengths_.ReleaseBelow(firstLongLength_);
+  // The run of the first block still known, and the last run, which the
+  // next record may continue, stay.
+  if (runFirsts_.Empty()) return;
+  const size_t block = forgotten_ >> kBlockShift;
+  const size_t run = block < blockRuns_.Size() ? blockRuns_[block] : runFirsts_.Size() - 1;
+  runTimes_.ReleaseBelow(run);
+  runFirsts_.ReleaseBelow(run);
+  blockRuns_.ReleaseBelow(block);
 }
 
 size_t RecordList::IndexBytes() const {

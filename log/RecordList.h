@@ -52,6 +52,8 @@ class RecordList {
   uint8_t* ExtendBytes(size_t n) { return bytes_.Extend(n); }
   void PushByte(uint8_t b) { *bytes_.Extend(1) = b; }
   void TruncateBytes(size_t size) { bytes_.Shrink(size); }
+  // Moves stored bytes to a lower offset; records must not refer to either range.
+  void MoveBytesDown(uint64_t to, uint64_t from, size_t n);
   // Gives the pages past the end of the store back to the system.
   void ReleaseFreeBytes() { bytes_.ReleaseTail(); }
   const uint8_t* ByteData() const { return bytes_.Data(); }
@@ -59,8 +61,17 @@ class RecordList {
   void AppendStored(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length);
 
   size_t Count() const { return index_.Size(); }
-  // Throws std::out_of_range for an index at or beyond Count().
+  // Throws std::out_of_range for an index at or beyond Count(), or below
+  // Forgotten().
   Record At(size_t index) const;
+
+  // A reader that goes through a long log once (the listing) lets the list
+  // forget the records it is done with, so that memory holds a window of
+  // the log instead of all of it: the records below `records` and the store
+  // bytes below `storeFrom` are given back, where no record still known
+  // refers to them. The records keep their numbers.
+  void Forget(size_t records, uint64_t storeFrom);
+  size_t Forgotten() const { return forgotten_; }
   size_t ByteCount() const { return bytes_.Size(); }
   // What the index takes beside the bytes: entries, time runs, long lengths.
   size_t IndexBytes() const;
@@ -87,6 +98,8 @@ class RecordList {
   PagedArray<uint32_t> runFirsts_;  // the first record of each run
   PagedArray<uint32_t> blockRuns_;  // the run of every block's first record
   PagedArray<LongLength> longLengths_;
+  size_t firstLongLength_ = 0;  // of the records not forgotten
+  size_t forgotten_ = 0;
   std::vector<Kind> kinds_;
   // The kind last met for each slot of (type, group), plus one; 0 for none.
   static constexpr size_t kKindSlots = 64;

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 #include <string>
 
 #include <sys/stat.h>
@@ -29,6 +30,8 @@ constexpr int64_t kUnmapped = std::numeric_limits<int64_t>::min() / 2;
 constexpr size_t kMaxShifts = 4096;
 // A store cut back by more than this gives its pages back.
 constexpr uint64_t kReleaseBytes = uint64_t{16} << 20;
+// Pending pieces are packed once the store has grown by this much.
+constexpr uint64_t kPackBytes = uint64_t{2} << 20;
 
 }  // namespace
 
@@ -70,6 +73,125 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
   // nothing, and a large index starts in huge pages rather than faulting in
   // small ones until it has grown.
   records_.Reserve(length / kBytesPerReservedRecord, length);
+  ParseBytes(data, length);
+  Flush(End());
+  Compact();
+  sliceFrom_ = parsingImage_ ? length : 0;  // no slice follows a whole parse
+}
+
+void RecordParser::StartImage(std::shared_ptr<const LogFileImage> image) {
+  if (image == nullptr) throw std::logic_error("no image to parse");
+  const uint8_t* data = image->Data();
+  const size_t length = image->Length();
+  records_.UseImage(std::shared_ptr<const uint8_t>(std::move(image), data), length);
+  parsingImage_ = true;
+  sliceFrom_ = 0;
+  MapNextTo(0);
+  // Reserved once, as for the whole parse: growing slice by slice would map
+  // the store in pieces that miss the huge pages.
+  records_.Reserve(0, length);
+}
+
+void RecordParser::ParseImage(size_t from, size_t to) {
+  if (!parsingImage_ || from != sliceFrom_ || to < from || to > records_.ImageLength())
+    throw std::logic_error("image slices are parsed in order, within the image");
+  ParseBytes(records_.ImageData() + from, to - from);
+  sliceFrom_ = to;
+}
+
+void RecordParser::FinishImage() {
+  Flush(End());
+  Compact();
+}
+
+void RecordParser::Forget(size_t records) {
+  // Records to come are made of pending bytes or of bytes stored after them.
+  const uint64_t pending = pieces_.empty() ? tail_ : std::min(tail_, pieces_.front().begin);
+  // A unit open for long (a sentence that never ends) keeps its pieces
+  // pending among the bytes of the records made inside it; once those
+  // records are forgotten the pieces are packed, so that the store holds
+  // what is pending, not all that came after it. Packing again only when
+  // the store has grown by what the last packing left keeps the cost linear.
+  if (End() < packedEnd_) packedEnd_ = 0;
+  const uint64_t grown = End() - std::max(packedEnd_, pending);
+  const uint64_t left = packedEnd_ > pending ? packedEnd_ - pending : 0;
+  if (records >= Count() && !pieces_.empty() && grown > std::max(kPackBytes, left)) {
+    PackPending();
+    packedEnd_ = End();
+    records_.ReleaseFreeBytes();
+  }
+  records_.Forget(records, pending);
+}
+
+void RecordParser::PackPending() {
+  uint64_t* const opens[] = {&tagFrom_, &frameFrom_, &frameEscapeAt_, &sentenceFrom_, &kept_};
+  const uint64_t oldEnd = End();
+  const uint64_t start = pieces_.front().begin;
+  std::vector<Shift> shifts;
+  size_t old = 0;  // the old shifts below are passed
+  for (; old < shifts_.size() && shifts_[old].store < start; ++old) shifts.push_back(shifts_[old]);
+  const int64_t below = shifts.empty() ? kUnmapped - static_cast<int64_t>(start) : shifts.back().fileMinusStore;
+  int64_t covering = below;  // the old shift of the byte being moved
+  const auto addShift = [&shifts](uint64_t store, int64_t fileMinusStore) {
+    while (!shifts.empty() && shifts.back().store >= store) shifts.pop_back();
+    if (!shifts.empty() && shifts.back().fileMinusStore == fileMinusStore) return;
+    // As in MapNextTo: the oldest are dropped, their bytes then kept stored.
+    if (shifts.size() >= kMaxShifts) shifts.erase(shifts.begin(), shifts.begin() + kMaxShifts / 2);
+    shifts.push_back({store, fileMinusStore});
+  };
+  uint64_t at = start;
+  // Moves the old bytes [from, to) to `at` with their file offsets and the
+  // open units' starts among them.
+  const auto move = [&](uint64_t from, uint64_t to) {
+    const int64_t by = static_cast<int64_t>(from) - static_cast<int64_t>(at);
+    for (; old < shifts_.size() && shifts_[old].store <= from; ++old) covering = shifts_[old].fileMinusStore;
+    addShift(at, covering + by);
+    for (; old < shifts_.size() && shifts_[old].store < to; ++old) {
+      covering = shifts_[old].fileMinusStore;
+      addShift(shifts_[old].store - static_cast<uint64_t>(by), covering + by);
+    }
+    for (uint64_t* p : opens)
+      if (*p >= from && *p < to) *p -= static_cast<uint64_t>(by);
+    records_.MoveBytesDown(at, from, to - from);
+    at += to - from;
+  };
+  const auto holdsOpen = [&opens](uint64_t from, uint64_t to) {
+    return std::any_of(std::begin(opens), std::end(opens), [&](const uint64_t* p) { return *p >= from && *p < to; });
+  };
+  const auto gap = [&](uint64_t from, uint64_t to) {
+    if (to - from <= 1 || holdsOpen(from, to)) {
+      move(from, to);
+    } else {
+      // One byte, unmapped, keeps the pieces on either side apart.
+      for (uint64_t* p : opens)
+        if (*p == from) *p = at;
+      addShift(at, kUnmapped - static_cast<int64_t>(at));
+      ++at;
+      for (; old < shifts_.size() && shifts_[old].store < to; ++old) covering = shifts_[old].fileMinusStore;
+    }
+  };
+  for (size_t k = 0; k < pieces_.size(); ++k) {
+    Span& piece = pieces_[k];
+    const uint64_t next = k + 1 < pieces_.size() ? pieces_[k + 1].begin : tail_;
+    const uint64_t begin = at;
+    move(piece.begin, piece.end);
+    const uint64_t end = at;
+    gap(piece.end, next);
+    piece = {begin, end};
+  }
+  const uint64_t tail = at;
+  move(tail_, oldEnd);
+  tail_ = tail;
+  // Positions past the store (left by units that ended) keep their distance.
+  for (uint64_t* p : opens)
+    if (*p >= oldEnd) *p -= oldEnd - at;
+  const int64_t next = NextFileOffset();
+  shifts_ = std::move(shifts);
+  records_.TruncateBytes(at);
+  MapNextTo(next);
+}
+
+void RecordParser::ParseBytes(const uint8_t* data, size_t length) {
   // Most bytes of a log are plain bytes inside a frame or a sentence; they
   // are taken a run at a time. Every byte that can change a state goes
   // through the full step, so the result is the same as feeding one byte at
@@ -110,8 +232,6 @@ void RecordParser::Parse(const uint8_t* data, size_t length) {
       Step(data[i++]);
     }
   }
-  Flush(End());
-  Compact();
 }
 
 inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {

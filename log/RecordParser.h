@@ -34,6 +34,20 @@ class RecordParser {
   // True when a deserialiser took the byte.
   bool Feed(uint8_t b);
 
+  // The whole-image parse a slice at a time, for a caller that takes the
+  // records completed after each slice and then lets the list forget them:
+  // StartImage, ParseImage over consecutive ranges from 0 to the image's
+  // length, then FinishImage. The records are those of Parse(image).
+  void StartImage(std::shared_ptr<const LogFileImage> image);
+  // Throws std::logic_error unless [from, to) continues the slices so far
+  // within the image.
+  void ParseImage(size_t from, size_t to);
+  // Flushes the pending unrecognised data.
+  void FinishImage();
+  // Lets the record list forget the records below `records` and the stored
+  // bytes that nothing pending or still known refers to.
+  void Forget(size_t records);
+
   size_t Count() const { return records_.Count(); }
   Record At(size_t index) const { return records_.At(index); }
   const RecordList& Records() const { return records_; }
@@ -55,6 +69,8 @@ class RecordParser {
     int64_t fileMinusStore;
   };
 
+  // The bytes through the fast paths and the full step, with no flush.
+  void ParseBytes(const uint8_t* data, size_t length);
   inline bool Step(uint8_t b);
   // The bytes from p that no deserialiser treats specially in the present
   // state, taken in one go; 0 when the next byte needs a full step.
@@ -118,6 +134,10 @@ class RecordParser {
   // With nothing pending and no unit open, cuts off the store bytes that no
   // record refers to.
   void Compact();
+  // With no record referring to the store, moves the pending pieces down
+  // over the bytes between them, each gap cut to one byte so that pieces
+  // stay apart; a gap holding where an open unit starts stays whole.
+  void PackPending();
 
   // The pending unrecognised data lives in the record list's byte store, so
   // a long run of junk is held once: pieces cut off by records of units that
@@ -133,6 +153,10 @@ class RecordParser {
   uint64_t kept_ = 0;
   std::vector<Shift> shifts_;
   bool parsingImage_ = false;
+  // Where the next image slice starts.
+  size_t sliceFrom_ = 0;
+  // The end of the store when the pending pieces were last packed.
+  uint64_t packedEnd_ = 0;
   CQLX_Deserialise qlx_;
   CKVT_Deserialise kvt_;
   CN183_Deserialise n183_;

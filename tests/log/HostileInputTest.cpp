@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "log/RecordParser.h"
+#include "tests/log/Resident.h"
 
 namespace {
 
@@ -70,26 +71,10 @@ const Hostile kInputs[] = {
     {"random", Random, [](size_t) { return size_t{0}; }},
 };
 
-// Resident memory of this process, in bytes.
-size_t Resident() {
-  std::ifstream statm("/proc/self/statm");
-  size_t pages = 0, resident = 0;
-  statm >> pages >> resident;
-  return resident * static_cast<size_t>(sysconf(_SC_PAGESIZE));
-}
-
 // Peak resident memory since the last ResetPeak, or the present resident
 // memory where the kernel does not let the peak be reset.
 bool peakResettable = false;
-void ResetPeak() { peakResettable = static_cast<bool>(std::ofstream("/proc/self/clear_refs") << "5"); }
-size_t PeakResident() {
-  if (!peakResettable) return Resident();
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::stoull(line.substr(6)) * 1024;
-  return Resident();
-}
+size_t PeakOrResident() { return peakResettable ? PeakResident() : Resident(); }
 
 double ThreadSeconds() {
   timespec t{};
@@ -107,12 +92,12 @@ struct ParseRun {
 ParseRun ParseOnce(const Bytes& input) {
   ParseRun run;
   RecordParser parser;
-  ResetPeak();
+  peakResettable = ResetPeak();
   const size_t before = Resident();
   const double start = ThreadSeconds();
   parser.Parse(input.data(), input.size());
   run.seconds = ThreadSeconds() - start;
-  const size_t peak = PeakResident();
+  const size_t peak = PeakOrResident();
   run.growth = peak > before ? peak - before : 0;
   run.records = parser.Count();
   for (size_t i = 0; i < parser.Count(); ++i) run.bytes += parser.At(i).data.size();
