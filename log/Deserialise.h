@@ -281,6 +281,9 @@ inline int32_t CN183_Deserialise::Feed(uint8_t b) {
     crSeen_ = false;
     checksumState_ = 0;
     computedChecksum_ = 0;
+    // A "*" with no digits after it compares against this, so it must not
+    // be what the previous sentence carried.
+    receivedChecksum_ = 0;
     BufClear(buffer_);
     consumed_ = 1;
     buffer_.data[buffer_.length++] = b;

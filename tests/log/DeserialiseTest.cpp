@@ -138,6 +138,14 @@ TEST(N183Deserialise, ChecksumRules) {
   ASSERT_EQ(SentenceChecksum("$GPHDT,0,T"), 0x2B);
   EXPECT_EQ(feed("$GPHDT,0,T*2b"), FR_ChecksumMismatch);
   EXPECT_EQ(feed("$GPHDT,0,T*2B"), FR_Complete);
+
+  // A "*" with no digits is judged on this sentence alone, never on the
+  // digits the one before it carried.
+  CN183_Deserialise reused;
+  int32_t last = 0;
+  for (char c : good + "\r\n$GPHDT,123.4,T*\r\n") last = reused.Feed(static_cast<uint8_t>(c));
+  EXPECT_EQ(last, feed("$GPHDT,123.4,T*"));
+  EXPECT_EQ(last, FR_ChecksumMismatch);
 }
 
 TEST(N183Deserialise, StrayControlByteIsNeitherStoredNorSummed) {
