@@ -73,6 +73,7 @@ int RunList(const CommandArgs& arguments) {
   parser.StartImage(image);
   size_t listed = 0;  // records below are written and forgotten
   std::vector<DecodeContext> contexts(OrderedChunkWorkers({0, kListChunkRecords, threads}));
+  std::vector<ListRowWriter> rows(contexts.size(), ListRowWriter(!latin1));
   // A filter looks at one record at a time, so matching records keep the
   // line numbers of the whole list whichever window they are found in.
   const auto write = [&](unsigned worker, size_t begin, size_t end, std::string& text) {
@@ -87,7 +88,7 @@ int RunList(const CommandArgs& arguments) {
       };
       if (filter && !filter->Matches(r, i + 1, summary)) continue;
       if (!summarised) DecodeRecord(DM_Summary, context, r, nullptr);
-      AppendListRow(text, i + 1, r, context.text, !latin1);
+      rows[worker].Append(text, i + 1, r, context.text);
     }
   };
   bool written = true;

@@ -6,14 +6,20 @@
 #include "log/LogTime.h"
 #include "log/MessageType.h"
 
-void AppendListRow(std::string& out, size_t row, const Record& r, const std::string& summary, bool utf8) {
+void ListRowWriter::Append(std::string& out, size_t row, const Record& r, const std::string& summary) {
+  if (!timeKnown_ || r.time != time_) {
+    timeText_.clear();
+    AppendLogTime(timeText_, r.time);
+    time_ = r.time;
+    timeKnown_ = true;
+  }
   char digits[24];
   out.append(digits, std::to_chars(digits, digits + sizeof digits, row).ptr);
   out += '\t';
-  AppendLogTime(out, r.time);
+  out += timeText_;
   out += '\t';
   out += MessageTypeName(r.type);  // ASCII, the same in UTF-8
   out += '\t';
-  AppendTerminalText(out, summary, utf8);
+  AppendTerminalText(out, summary, utf8_);
   out += '\n';
 }

@@ -35,6 +35,7 @@ std::string WholeListing(const std::filesystem::path& log, const std::string& fi
     if (!filter) return "bad filter";
   }
   DecodeContext context;
+  ListRowWriter rows(true);
   std::string out;
   for (size_t i = 0; i < parser.Count(); ++i) {
     const Record r = parser.At(i);
@@ -44,7 +45,7 @@ std::string WholeListing(const std::filesystem::path& log, const std::string& fi
     };
     if (filter && !filter->Matches(r, i + 1, summary)) continue;
     DecodeRecord(DM_Summary, context, r, nullptr);
-    AppendListRow(out, i + 1, r, context.text, true);
+    rows.Append(out, i + 1, r, context.text);
   }
   return out;
 }
