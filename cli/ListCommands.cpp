@@ -96,19 +96,13 @@ int RunList(const CommandArgs& arguments) {
     written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
     return written;
   };
-  for (size_t from = 0;; from += kListSliceBytes) {
-    const bool last = from >= image->Length();
-    if (last) {
-      parser.FinishImage();
-    } else {
-      parser.ParseImage(from, std::min<size_t>(image->Length(), from + kListSliceBytes));
-    }
+  parser.ParseImageInSlices(kListSliceBytes, [&](size_t, bool) {
     const OrderedChunkPlan plan{parser.Count() - listed, kListChunkRecords, threads};
-    if (!RunOrderedChunks(plan, write, read)) break;
+    if (!RunOrderedChunks(plan, write, read)) return false;
     listed = parser.Count();
     parser.Forget(listed);
-    if (last) break;
-  }
+    return true;
+  });
   if (!written || std::fflush(stdout) != 0) return Fail(std::string("write failed: ") + std::strerror(errno));
   return 0;
 }

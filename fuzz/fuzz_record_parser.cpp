@@ -38,14 +38,15 @@ std::shared_ptr<const LogFileImage> ImageOf(const uint8_t* data, size_t size) {
   return image;
 }
 
+bool SameRecord(const Record& x, const Record& y) {
+  return x.time == y.time && x.type == y.type && x.group == y.group && x.colour == y.colour &&
+         std::equal(x.data.begin(), x.data.end(), y.data.begin(), y.data.end());
+}
+
 bool SameRecords(const RecordParser& a, const RecordParser& b) {
   if (a.Count() != b.Count()) return false;
-  for (size_t i = 0; i < a.Count(); ++i) {
-    const Record x = a.At(i), y = b.At(i);
-    if (x.time != y.time || x.type != y.type || x.group != y.group || x.colour != y.colour ||
-        !std::equal(x.data.begin(), x.data.end(), y.data.begin(), y.data.end()))
-      return false;
-  }
+  for (size_t i = 0; i < a.Count(); ++i)
+    if (!SameRecord(a.At(i), b.At(i))) return false;
   return true;
 }
 
@@ -60,24 +61,14 @@ bool SlicedMatches(const std::shared_ptr<const LogFileImage>& image, const Recor
   sliced.Reset();
   sliced.StartImage(image);
   size_t taken = 0;
-  for (size_t from = 0;; from += slice) {
-    const bool last = from >= image->Length();
-    if (last) {
-      sliced.FinishImage();
-    } else {
-      sliced.ParseImage(from, std::min<size_t>(image->Length(), from + slice));
-    }
+  const bool same = sliced.ParseImageInSlices(slice, [&](size_t, bool) {
     if (sliced.Count() > whole.Count()) return false;
-    for (; taken < sliced.Count(); ++taken) {
-      const Record x = sliced.At(taken), y = whole.At(taken);
-      if (x.time != y.time || x.type != y.type || x.group != y.group || x.colour != y.colour ||
-          !std::equal(x.data.begin(), x.data.end(), y.data.begin(), y.data.end()))
-        return false;
-    }
+    for (; taken < sliced.Count(); ++taken)
+      if (!SameRecord(sliced.At(taken), whole.At(taken))) return false;
     sliced.Forget(taken);
-    if (last) break;
-  }
-  return sliced.Count() == whole.Count();
+    return true;
+  });
+  return same && sliced.Count() == whole.Count();
 }
 
 }  // namespace

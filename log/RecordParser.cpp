@@ -104,6 +104,18 @@ void RecordParser::FinishImage() {
   Compact();
 }
 
+bool RecordParser::ParseImageInSlices(size_t slice, const std::function<bool(size_t, bool)>& done) {
+  const size_t length = records_.ImageLength();
+  for (size_t from = sliceFrom_; from < length;) {
+    const size_t to = std::min(length, from + std::max<size_t>(slice, 1));
+    ParseImage(from, to);
+    if (!done(to, false)) return false;
+    from = to;
+  }
+  FinishImage();
+  return done(length, true);
+}
+
 void RecordParser::Forget(size_t records) {
   // Records to come are made of pending bytes or of bytes stored after them.
   const uint64_t pending = pieces_.empty() ? tail_ : std::min(tail_, pieces_.front().begin);

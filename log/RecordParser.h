@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,11 @@ class RecordParser {
   void ParseImage(size_t from, size_t to);
   // Flushes the pending unrecognised data.
   void FinishImage();
+  // After StartImage: ParseImage in slices of `slice` bytes, then
+  // FinishImage, calling `done(parsed, finished)` after each with the image
+  // bytes parsed so far; `done` may take the records made so far and
+  // forget them. False from `done` stops the parse, and is returned.
+  bool ParseImageInSlices(size_t slice, const std::function<bool(size_t parsed, bool finished)>& done);
   // Lets the record list forget the records below `records` and the stored
   // bytes that nothing pending or still known refers to.
   void Forget(size_t records);

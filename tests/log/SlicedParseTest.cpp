@@ -45,26 +45,21 @@ size_t CompareSliced(const std::shared_ptr<const LogFileImage>& image, const Rec
   RecordParser sliced;
   sliced.StartImage(image);
   size_t listed = 0;
-  for (size_t from = 0;; from += slice) {
-    const bool last = from >= image->Length();
-    if (last) {
-      sliced.FinishImage();
-    } else {
-      sliced.ParseImage(from, std::min<size_t>(image->Length(), from + slice));
-    }
+  const bool completed = sliced.ParseImageInSlices(slice, [&](size_t parsed, bool) {
     if (sliced.Count() > whole.Count()) {
-      ADD_FAILURE() << "more records than the whole parse after byte " << from;
-      return listed;
+      ADD_FAILURE() << "more records than the whole parse after byte " << parsed;
+      return false;
     }
     for (; listed < sliced.Count(); ++listed) {
       if (Describe(sliced.At(listed)) != Describe(whole.At(listed))) {
-        ADD_FAILURE() << "record " << listed << " differs, slice ending at byte " << from + slice;
-        return listed;
+        ADD_FAILURE() << "record " << listed << " differs, slice ending at byte " << parsed;
+        return false;
       }
     }
     sliced.Forget(listed);
-    if (last) break;
-  }
+    return true;
+  });
+  if (!completed) return listed;
   EXPECT_EQ(sliced.Count(), whole.Count());
   return listed;
 }
@@ -163,12 +158,12 @@ TEST(SlicedParse, ForgettingHoldsAWindowOfTheLog) {
     const size_t sliced = growth([&] {
       RecordParser parser;
       parser.StartImage(image);
-      for (size_t from = 0; from < kBytes; from += kSlice) {
-        parser.ParseImage(from, std::min(kBytes, from + kSlice));
+      parser.ParseImageInSlices(kSlice, [&](size_t, bool finished) {
+        if (finished) return true;
         for (size_t i = parser.Records().Forgotten(); i < parser.Count(); ++i) shown += parser.At(i).data.size();
         parser.Forget(parser.Count());
-      }
-      parser.FinishImage();
+        return true;
+      });
       count = parser.Count();
     });
     const size_t whole = growth([&] {
