@@ -1,19 +1,16 @@
 #include "gateway/DatatypeFormat.h"
 
-#include <array>
-
-#include "base/RepositoryCatalogue.h"
 #include "library/N2kLookup.h"
 
 namespace {
 
 constexpr uint32_t kSignedClass = 4;
 
-
 DatatypeFormat ReadFormat(uint32_t datatype) {
   DatatypeFormat f;
   const RepositoryDatatype* row = GetRepositoryDatatype(datatype);
   if (!row) return f;
+  if (datatype != RD_NONE) f.stored = row;
   f.entry = GetDDEntry(row->dictionaryIndex);
   if (!f.entry) return f;
   f.exponent = f.entry->resolutionExponent;
@@ -27,21 +24,10 @@ DatatypeFormat ReadFormat(uint32_t datatype) {
   return f;
 }
 
-using FormatTable = std::array<DatatypeFormat, kRepositoryDatatypeCount + 1>;
-
-// Kept out of line so that the lookup itself stays a few instructions.
-[[gnu::noinline]] FormatTable ReadFormats() {
-  // One row past the catalogue answers for every datatype outside it.
-  FormatTable formats{};
-  for (uint32_t i = 0; i < kRepositoryDatatypeCount; ++i) formats[i] = ReadFormat(i);
-  return formats;
-}
-
 }  // namespace
 
-// Every repository read and every built field asks for its datatype's format;
-// the catalogue is read once into a table instead.
-const DatatypeFormat& FormatOfDatatype(uint32_t datatype) {
-  static const FormatTable table = ReadFormats();
-  return table[datatype < kRepositoryDatatypeCount ? datatype : kRepositoryDatatypeCount];
+DatatypeFormatTable ReadDatatypeFormats() {
+  DatatypeFormatTable formats{};
+  for (uint32_t i = 0; i < kRepositoryDatatypeCount; ++i) formats[i] = ReadFormat(i);
+  return formats;
 }

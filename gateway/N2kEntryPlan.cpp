@@ -1,5 +1,7 @@
 #include "gateway/N2kEntryPlan.h"
 
+#include <algorithm>
+
 #include "gateway/DatatypeFormat.h"
 #include "library/N2kLookup.h"
 
@@ -22,13 +24,28 @@ const N2kEntryPlan* PlanAt(const DatabaseImageSection& section, const std::vecto
 
 N2kFieldFormat FormatOfN2kField(const N2KFieldEntry& field) {
   N2kFieldFormat format;
+  format.isText = FormatOfDatatype(field.repositoryIndex).isText;
   const DataDictionaryEntry* entry = GetDDEntry(field.dictionaryIndex);
+  format.dictionary = entry;
   if (!entry) return format;
   format.exponent = entry->resolutionExponent;
   format.zeroWhenNull = entry->dataType == kBitZeroFieldFormat;
   const BasicDataType* type = GetDataType(entry->dataType);
   format.isSigned = type && type->typeClass == kSignedClass;
   return format;
+}
+
+N2kInstanceField InstanceFieldOf(const PgnDefinition& definition) {
+  N2kInstanceField instance;
+  for (uint32_t i = 0; i < definition.fieldCount; ++i) {
+    const FieldDefinition& field = definition.fields[i];
+    if (field.fieldNumber != definition.instanceField || field.bitPosition < 0) continue;
+    instance.present = true;
+    instance.bitPosition = static_cast<uint32_t>(field.bitPosition);
+    instance.bitWidth = field.sizeBits + 8u * field.sizeBytes;
+    break;
+  }
+  return instance;
 }
 
 N2kEntryPlan PlanN2kEntry(const DatabaseImageView& database, const uint8_t* entry, N2kEntrySide side) {
@@ -46,6 +63,7 @@ N2kEntryPlan PlanN2kEntry(const DatabaseImageView& database, const uint8_t* entr
     plan.formats.push_back(FormatOfN2kField(field));
   }
   plan.definition = FindPGN(plan.pgn.pgn);
+  if (plan.definition) plan.instanceField = InstanceFieldOf(*plan.definition);
   return plan;
 }
 
@@ -60,6 +78,25 @@ void N2kEntryPlans::Build(const DatabaseImageView& database) {
   for (uint32_t i = 0; i < CountN2KTxPGNs(database); ++i) {
     transmitPlans_.push_back(PlanN2kEntry(database, GetN2KTxPGN(database, i), N2kEntrySide::kTransmit));
   }
+  // Only a PGN some receive entry has can be found; each is asked of the
+  // image once, so that the answer is the image's own.
+  receivedByPgn_.clear();
+  for (const N2kEntryPlan& plan : receivePlans_) {
+    const uint32_t pgn = plan.pgn.pgn;
+    const uint8_t* entry = FindN2KRxPGN(database, pgn);
+    receivedByPgn_.push_back({pgn, {entry, Find(entry, N2kEntrySide::kReceive)}});
+  }
+  const auto byPgn = [](const ReceivedPgn& a, const ReceivedPgn& b) { return a.pgn < b.pgn; };
+  std::sort(receivedByPgn_.begin(), receivedByPgn_.end(), byPgn);
+  const auto samePgn = [](const ReceivedPgn& a, const ReceivedPgn& b) { return a.pgn == b.pgn; };
+  receivedByPgn_.erase(std::unique(receivedByPgn_.begin(), receivedByPgn_.end(), samePgn), receivedByPgn_.end());
+}
+
+N2kEntryPlans::Received N2kEntryPlans::FindReceived(uint32_t pgn) const {
+  const auto found = std::lower_bound(receivedByPgn_.begin(), receivedByPgn_.end(), pgn,
+                                      [](const ReceivedPgn& a, uint32_t key) { return a.pgn < key; });
+  if (found == receivedByPgn_.end() || found->pgn != pgn) return {};
+  return found->received;
 }
 
 const N2kEntryPlan* N2kEntryPlans::Find(const uint8_t* entry, N2kEntrySide side) const {

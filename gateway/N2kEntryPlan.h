@@ -11,16 +11,29 @@
 #include "gateway/FieldSelector.h"
 #include "library/DBImageView.h"
 
+struct DataDictionaryEntry;
 struct PgnDefinition;
 
 // How a number is written into a field, from its data dictionary entry.
 struct N2kFieldFormat {
+  const DataDictionaryEntry* dictionary = nullptr;  // the field's data dictionary entry; null when none
   bool isSigned = false;
   bool zeroWhenNull = false;  // a field that sends zero, not all ones, when it has no value
+  bool isText = false;        // its repository datatype holds 8-bit characters
   int exponent = 0;
 };
 
 N2kFieldFormat FormatOfN2kField(const N2KFieldEntry& field);
+
+// Where the library puts a PGN's instance field: its first definition with
+// a fixed place.
+struct N2kInstanceField {
+  bool present = false;
+  uint32_t bitPosition = 0;
+  uint32_t bitWidth = 0;
+};
+
+N2kInstanceField InstanceFieldOf(const PgnDefinition& definition);
 
 struct N2kEntryPlan {
   N2KPGNEntry pgn{};
@@ -28,6 +41,7 @@ struct N2kEntryPlan {
   std::vector<FieldSelector> selectors;   // one per field
   std::vector<N2kFieldFormat> formats;    // likewise
   const PgnDefinition* definition = nullptr;  // null when the library does not know the PGN
+  N2kInstanceField instanceField;             // of the definition
 };
 
 enum class N2kEntrySide { kReceive, kTransmit };
@@ -42,9 +56,23 @@ class N2kEntryPlans {
   // Null for a pointer that is not an entry of that side in the image.
   const N2kEntryPlan* Find(const uint8_t* entry, N2kEntrySide side) const;
 
+  // The receive entry the image's own search finds for the PGN, and its
+  // plan; nulls when it finds none.
+  struct Received {
+    const uint8_t* entry = nullptr;
+    const N2kEntryPlan* plan = nullptr;
+  };
+  Received FindReceived(uint32_t pgn) const;
+
  private:
+  struct ReceivedPgn {
+    uint32_t pgn;
+    Received received;
+  };
+
   DatabaseImageSection receive_{};
   DatabaseImageSection transmit_{};
   std::vector<N2kEntryPlan> receivePlans_;
   std::vector<N2kEntryPlan> transmitPlans_;
+  std::vector<ReceivedPgn> receivedByPgn_;  // sorted by PGN, one per PGN of a receive entry
 };

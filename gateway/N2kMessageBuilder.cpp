@@ -50,7 +50,7 @@ bool WriteValue(N2kMessageBuilder& b, const N2KFieldEntry& f, const N2kFieldForm
 // 0 on success.
 int32_t EncodeField(N2kMessageBuilder& b, const N2KFieldEntry& f, const N2kFieldFormat& format, uint32_t instance,
                     uint32_t p) {
-  if (FormatOfDatatype(f.repositoryIndex).isText) {
+  if (format.isText) {
     SlotCursor slot;
     // A text no target has sent, or one that aged out, keeps the fill: the
     // bytes of an earlier target's text must not go out under a new one.
@@ -73,16 +73,10 @@ void WriteSelector(N2kMessageBuilder& b, const FieldSelector& s) {
   if (s.present) WriteBitsLE(b.data.data(), kPgnBufferBytes, s.bitPosition, s.bitWidth, s.value);
 }
 
-void WriteInstanceField(N2kMessageBuilder& b, const PgnDefinition& definition, uint32_t instance) {
-  if (b.pgn == kEngineParametersRapid) return;
-  for (uint32_t i = 0; i < definition.fieldCount; ++i) {
-    const FieldDefinition& field = definition.fields[i];
-    if (field.fieldNumber != definition.instanceField || field.bitPosition < 0) continue;
-    const uint32_t width = field.sizeBits + 8u * field.sizeBytes;
-    if (field.bitPosition + width <= b.length * 8) {
-      WriteBitsLE(b.data.data(), kPgnBufferBytes, static_cast<uint32_t>(field.bitPosition), width, instance);
-    }
-    return;
+void WriteInstanceField(N2kMessageBuilder& b, const N2kInstanceField& field, uint32_t instance) {
+  if (b.pgn == kEngineParametersRapid || !field.present) return;
+  if (field.bitPosition + field.bitWidth <= b.length * 8) {
+    WriteBitsLE(b.data.data(), kPgnBufferBytes, field.bitPosition, field.bitWidth, instance);
   }
 }
 
@@ -142,7 +136,7 @@ int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) 
   }
   if (good == 0) return kBuildNothingToSend;
   if (!plan.definition) return kBuildNothingToSend;
-  WriteInstanceField(b, *plan.definition, instance);
+  WriteInstanceField(b, plan.instanceField, instance);
   return 0;
 }
 

@@ -33,7 +33,7 @@ void ConvertField(N2kReceiveContext& ctx, const N2kEntryPlan& plan, uint32_t ind
     const uint32_t width = selector.bitWidth < kMaxSelectorBits ? selector.bitWidth : kMaxSelectorBits;
     if (!ReadBitsLE(m.data, m.length, selector.bitPosition, width, bits) || bits != selector.value) return;
   }
-  const DataDictionaryEntry* entry = GetDDEntry(f.dictionaryIndex);
+  const DataDictionaryEntry* entry = plan.formats[index].dictionary;
   if (!entry) return;
   const uint32_t bit = f.bitPosition + offset;
   RepositoryValue v{0, 0, VS_Valid, 1};
@@ -67,9 +67,17 @@ bool IsUsedInSolution(int64_t usage) { return usage == kUsed || usage == kUsedWi
 
 void ConvertPgnToRepository(N2kReceiveContext& ctx, const N2kMessage& message) {
   ctx.message = &message;
-  ctx.matched = ctx.database ? FindN2KRxPGN(*ctx.database, message.pgn) : nullptr;
+  const N2kEntryPlan* planned = nullptr;
+  if (!ctx.database) {
+    ctx.matched = nullptr;
+  } else if (ctx.plans) {
+    const N2kEntryPlans::Received received = ctx.plans->FindReceived(message.pgn);
+    ctx.matched = received.entry;
+    planned = received.plan;
+  } else {
+    ctx.matched = FindN2KRxPGN(*ctx.database, message.pgn);
+  }
   if (!ctx.matched) return;
-  const N2kEntryPlan* planned = ctx.plans ? ctx.plans->Find(ctx.matched, N2kEntrySide::kReceive) : nullptr;
   N2kEntryPlan read;
   if (!planned) read = PlanN2kEntry(*ctx.database, ctx.matched, N2kEntrySide::kReceive);
   const N2kEntryPlan& plan = planned ? *planned : read;

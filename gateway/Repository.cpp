@@ -15,10 +15,7 @@ namespace {
 constexpr uint8_t kStatusNoData = VS_NoDataYet;
 
 // Only rows that name a datatype the repository stores; RD_NONE is never one.
-const RepositoryDatatype* StoredRow(uint32_t datatype) {
-  if (datatype == RD_NONE) return nullptr;
-  return GetRepositoryDatatype(datatype);
-}
+const RepositoryDatatype* StoredRow(uint32_t datatype) { return FormatOfDatatype(datatype).stored; }
 
 uint8_t* SlotAt(Repository& r, const RepositoryDatatype& row, uint32_t instance) {
   return r.data.data() + row.offset + static_cast<size_t>(instance) * row.slotSize;
@@ -106,7 +103,8 @@ int32_t GetValue(Repository* r, uint32_t datatype, uint32_t instance, bool secon
     out.status = VS_Error;
     return kRepoMissing;
   }
-  const RepositoryDatatype* row = StoredRow(datatype);
+  const DatatypeFormat& format = FormatOfDatatype(datatype);
+  const RepositoryDatatype* row = format.stored;
   if (!row) {
     out.status = VS_Error;
     return kRepoDatatypeOutOfRange;
@@ -123,7 +121,6 @@ int32_t GetValue(Repository* r, uint32_t datatype, uint32_t instance, bool secon
     instance += row->instances;
   }
   uint8_t* slot = SlotAt(*r, *row, instance);
-  const DatatypeFormat& format = FormatOfDatatype(datatype);
   out.exponent = format.exponent;
   out.resolutionFactor = format.resolutionFactor;
   out.status = static_cast<ValueStatus>(slot[0]);
@@ -153,11 +150,11 @@ int32_t GetValue(Repository* r, uint32_t datatype, uint32_t instance, bool secon
 int32_t SetValue(Repository* r, uint32_t datatype, uint32_t instance, RepositoryValue value, uint32_t slot) {
   if (!r) return kRepoMissing;
   if (datatype == RD_NONE) return 0;
-  const RepositoryDatatype* row = GetRepositoryDatatype(datatype);
+  const DatatypeFormat& format = FormatOfDatatype(datatype);
+  const RepositoryDatatype* row = format.stored;
   if (!row) return kRepoDatatypeOutOfRange;
   if (instance >= row->instances) return kRepoInstanceOutOfRange;
   if ((row->flags & kRepositoryBanked) && r->writeSecondBank) instance += row->instances;
-  const DatatypeFormat& format = FormatOfDatatype(datatype);
   if (IsValid(value) && !format.isSigned && value.value < 0) value.status = VS_SignError;
   const bool valid = IsValid(value);
   uint8_t* s = SlotAt(*r, *row, instance);
