@@ -63,28 +63,34 @@ class ConvertSink {
 
   // False when the output could not be written.
   bool Flush(bool always) {
+    if (file_ == nullptr) {
+      if (!always && text_.size() < kFlushBytes) return true;
+      const bool written = std::fwrite(text_.data(), 1, text_.size(), stdout) == text_.size();
+      text_.clear();
+      return written;
+    }
     if (!always && bytes_.size() < kFlushBytes) return true;
-    const bool written = file_ != nullptr ? file_->Write(bytes_.data(), bytes_.size())
-                                          : std::fwrite(bytes_.data(), 1, bytes_.size(), stdout) == bytes_.size();
+    const bool written = file_->Write(bytes_.data(), bytes_.size());
     bytes_.clear();
     return written;
   }
 
  private:
   void Line(uint64_t time, uint32_t type, const std::string& summary) {
-    // Everything a record sets off is sent at its time.
-    if (!haveLineTime_ || time != lineTime_) {
-      lineTimeText_ = FormatLogTime(time);
-      lineTime_ = time;
-      haveLineTime_ = true;
+    // Everything a record sets off is sent at its time, so the start of a
+    // line changes only with the record or the type.
+    if (!havePrefix_ || time != prefixTime_ || type != prefixType_) {
+      prefix_ = FormatLogTime(time);
+      prefix_ += '\t';
+      prefix_ += MessageTypeName(type);
+      prefix_ += '\t';
+      prefixTime_ = time;
+      prefixType_ = type;
+      havePrefix_ = true;
     }
-    line_ = lineTimeText_;
-    line_ += '\t';
-    line_ += MessageTypeName(type);
-    line_ += '\t';
-    AppendTerminalText(line_, summary, true);
-    line_ += '\n';
-    bytes_.insert(bytes_.end(), line_.begin(), line_.end());
+    text_ += prefix_;
+    AppendTerminalText(text_, summary, true);
+    text_ += '\n';
   }
 
   void TimeTag(uint64_t time) {
@@ -100,11 +106,12 @@ class ConvertSink {
   DecodeContext context_;
   uint64_t lastTime_ = 0;
   bool haveTime_ = false;
-  std::string line_;      // kept, with its capacity, from line to line
-  std::string sentence_;  // likewise
-  std::string lineTimeText_;
-  uint64_t lineTime_ = 0;
-  bool haveLineTime_ = false;
+  std::string sentence_;  // kept, with its capacity, from sentence to sentence
+  std::string text_;      // the listing not yet written
+  std::string prefix_;    // time and type of the lines being listed
+  uint64_t prefixTime_ = 0;
+  uint32_t prefixType_ = 0;
+  bool havePrefix_ = false;
 };
 
 uint32_t StartClock(const OpenedLog& log) {

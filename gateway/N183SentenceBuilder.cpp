@@ -1,6 +1,5 @@
 #include "gateway/N183SentenceBuilder.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "gateway/DatatypeFormat.h"
@@ -137,6 +136,21 @@ int32_t PutLatLong(Builder& b, uint32_t n, RepositoryValue v, int decimals, uint
   return PutChar(b, n + 1, v.value < 0 ? negative : positive);
 }
 
+// The number as "%0<width>d" writes it, from `out`; returns where it ends.
+// Dates and times are most of what a sentence carries besides plain numbers.
+char* PutPadded(char* out, int64_t v, uint32_t width) {
+  uint32_t digitsWidth = width;
+  if (v < 0) {
+    *out++ = '-';
+    digitsWidth = width > 0 ? width - 1 : 0;
+  }
+  char digits[24];
+  Digits(Magnitude(v), digitsWidth, 24, digits);
+  for (const char* d = digits; *d; ++d) *out++ = *d;
+  *out = '\0';
+  return out;
+}
+
 int32_t PutTime(Builder& b, uint32_t n, RepositoryValue v, int decimals) {
   const int d = decimals > 0 ? decimals : 0;
   if (Rescale(v, -d) != 0 || v.value < 0) return kSentenceTextFull;
@@ -144,15 +158,16 @@ int32_t PutTime(Builder& b, uint32_t n, RepositoryValue v, int decimals) {
   const uint64_t total = static_cast<uint64_t>(v.value);
   const uint64_t seconds = total / p;
   char text[64];
-  std::snprintf(text, sizeof text, "%02llu%02llu%02llu", static_cast<unsigned long long>(seconds / 3600 % 24),
-                static_cast<unsigned long long>(seconds / 60 % 60), static_cast<unsigned long long>(seconds % 60));
+  char* end = PutPadded(text, static_cast<int64_t>(seconds / 3600 % 24), 2);
+  end = PutPadded(end, static_cast<int64_t>(seconds / 60 % 60), 2);
+  end = PutPadded(end, static_cast<int64_t>(seconds % 60), 2);
   if (d > 0 && total % p != 0) {
     char frac[24];
     Digits(total % p, static_cast<uint32_t>(d), static_cast<uint32_t>(d), frac);
     size_t len = std::strlen(frac);
     while (len > 0 && frac[len - 1] == '0') frac[--len] = '\0';
-    std::strncat(text, ".", sizeof text - std::strlen(text) - 1);
-    std::strncat(text, frac, sizeof text - std::strlen(text) - 1);
+    *end++ = '.';
+    std::memcpy(end, frac, len + 1);
   }
   return PutText(b, n, text);
 }
@@ -162,14 +177,14 @@ int32_t PutDate(Builder& b, uint32_t n, const RepositoryValue& v, bool oneField)
   if (!DaysToDate(v.value, day, month, year)) return kSentenceTextFull;
   char text[32];
   if (oneField) {
-    std::snprintf(text, sizeof text, "%02d%02d%02d", day, month, year % 100);
+    PutPadded(PutPadded(PutPadded(text, day, 2), month, 2), year % 100, 2);
     return PutText(b, n, text);
   }
-  std::snprintf(text, sizeof text, "%02d", day);
+  PutPadded(text, day, 2);
   int32_t r = PutText(b, n, text);
-  std::snprintf(text, sizeof text, "%02d", month);
+  PutPadded(text, month, 2);
   if (r == 0) r = PutText(b, n + 1, text);
-  std::snprintf(text, sizeof text, "%04d", year);
+  PutPadded(text, year, 4);
   if (r == 0) r = PutText(b, n + 2, text);
   return r;
 }
@@ -178,10 +193,12 @@ int32_t PutTimeOffset(Builder& b, uint32_t n, const RepositoryValue& v) {
   const uint64_t m = Magnitude(v.value);
   if (m / 60 > 99) return kSentenceTextFull;
   char text[16];
-  std::snprintf(text, sizeof text, "%s%02llu", v.value >= 0 ? "-" : "", static_cast<unsigned long long>(m / 60));
+  char* start = text;
+  if (v.value >= 0) *start++ = '-';
+  PutPadded(start, static_cast<int64_t>(m / 60), 2);
   const int32_t r = PutText(b, n, text);
   if (r != 0) return r;
-  std::snprintf(text, sizeof text, "%02llu", static_cast<unsigned long long>(m % 60));
+  PutPadded(text, static_cast<int64_t>(m % 60), 2);
   return PutText(b, n + 1, text);
 }
 
