@@ -32,15 +32,17 @@ int32_t OpenField(Builder& b, uint32_t n) {
   return 0;
 }
 
-// Appends to the open field; false when the text is full.
-bool Put(Builder& b, const char* s) {
-  for (; *s; ++s) {
-    if (b.textLength >= kSentenceTextCapacity) return false;
-    b.text[b.textLength++] = *s;
-    ++b.fieldLength[b.field];
-  }
-  return true;
+// Appends to the open field as much as fits; false when that was not all.
+bool Put(Builder& b, const char* s, size_t length) {
+  const size_t room = kSentenceTextCapacity - b.textLength;
+  const size_t taken = length < room ? length : room;
+  std::memcpy(b.text + b.textLength, s, taken);
+  b.textLength += static_cast<uint32_t>(taken);
+  b.fieldLength[b.field] = static_cast<uint8_t>(b.fieldLength[b.field] + taken);
+  return taken == length;
 }
+
+bool Put(Builder& b, const char* s) { return Put(b, s, std::strlen(s)); }
 
 int32_t PutText(Builder& b, uint32_t n, const char* s) {
   const int32_t r = OpenField(b, n);
@@ -49,8 +51,10 @@ int32_t PutText(Builder& b, uint32_t n, const char* s) {
 }
 
 int32_t PutChar(Builder& b, uint32_t n, char c) {
-  const char s[2] = {c, '\0'};
-  return PutText(b, n, s);
+  const int32_t r = OpenField(b, n);
+  if (r != 0) return r;
+  // A NUL ends the text it would be in: it writes nothing.
+  return Put(b, &c, c != '\0' ? 1 : 0) ? 0 : kSentenceTextFull;
 }
 
 // The rest of an open number field: its whole digits, and the point and

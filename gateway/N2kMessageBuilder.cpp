@@ -1,5 +1,7 @@
 #include "gateway/N2kMessageBuilder.h"
 
+#include <cstring>
+#include <optional>
 #include <vector>
 
 #include "decode/N2kFieldExtract.h"
@@ -7,6 +9,7 @@
 #include "gateway/FieldSelector.h"
 #include "gateway/N2kEntryPlan.h"
 #include "gateway/Repository.h"
+#include "gateway/ValueBytes.h"
 #include "library/DBImageView.h"
 #include "library/N2kLookup.h"
 
@@ -36,14 +39,17 @@ bool WriteValue(N2kMessageBuilder& b, const N2KFieldEntry& f, const N2kFieldForm
   }
   const uint32_t n = f.sizeBytes;
   if (n == 0 || p % 8 != 0 || p / 8 + n > kPgnBufferBytes) return false;
-  bool notAvailable = v.status > VS_Used || n > 8 || Rescale(v, format.exponent) != 0;
+  bool notAvailable =
+      v.status > VS_Used || n > 8 || (v.exponent != format.exponent && Rescale(v, format.exponent) != 0);
   // A number the field cannot hold would reach the bus as another number.
   if (!notAvailable && !FitsBytes(v.value, n, format.isSigned)) notAvailable = true;
   uint8_t* out = b.data.data() + p / 8;
-  for (uint32_t i = 0; i < n; ++i) {
-    if (notAvailable) out[i] = (i + 1 == n && format.isSigned) ? 0x7F : 0xFF;
-    else out[i] = static_cast<uint8_t>(static_cast<uint64_t>(v.value) >> (8 * i));
+  if (!notAvailable) {
+    StoreValueBytes(out, static_cast<uint64_t>(v.value), n);
+    return true;
   }
+  std::memset(out, 0xFF, n);
+  if (format.isSigned) out[n - 1] = 0x7F;
   return true;
 }
 
@@ -85,9 +91,9 @@ void WriteInstanceField(N2kMessageBuilder& b, const N2kInstanceField& field, uin
 int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) {
   if (!entry || !b.database) return kBuildNoEntry;
   const N2kEntryPlan* planned = b.plans ? b.plans->Find(entry, N2kEntrySide::kTransmit) : nullptr;
-  N2kEntryPlan read;
+  std::optional<N2kEntryPlan> read;
   if (!planned) read = PlanN2kEntry(*b.database, entry, N2kEntrySide::kTransmit);
-  const N2kEntryPlan& plan = planned ? *planned : read;
+  const N2kEntryPlan& plan = planned ? *planned : *read;
   const N2KPGNEntry& e = plan.pgn;
   const std::vector<N2KFieldEntry>& fields = plan.fields;
   b.data.fill(0xFF);

@@ -1,5 +1,6 @@
 #include "gateway/N2kToRepository.h"
 
+#include <optional>
 #include <vector>
 
 #include "decode/N2kDecoder.h"
@@ -78,9 +79,9 @@ void ConvertPgnToRepository(N2kReceiveContext& ctx, const N2kMessage& message) {
     ctx.matched = FindN2KRxPGN(*ctx.database, message.pgn);
   }
   if (!ctx.matched) return;
-  N2kEntryPlan read;
+  std::optional<N2kEntryPlan> read;
   if (!planned) read = PlanN2kEntry(*ctx.database, ctx.matched, N2kEntrySide::kReceive);
-  const N2kEntryPlan& plan = planned ? *planned : read;
+  const N2kEntryPlan& plan = planned ? *planned : *read;
   const N2KPGNEntry& pgn = plan.pgn;
   const std::vector<N2KFieldEntry>& fields = plan.fields;
   if (UpdateSource(ctx.repository, pgn.positionInList, message.source, message.time) != 0) return;

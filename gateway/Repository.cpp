@@ -6,9 +6,9 @@
 
 #include "gateway/ClockAge.h"
 #include "gateway/DatatypeFormat.h"
+#include "gateway/ValueBytes.h"
 #include "decode/GatewayHooks.h"
 #include "library/DBImageView.h"
-#include "log/ByteOrder.h"
 
 namespace {
 
@@ -126,7 +126,7 @@ int32_t GetValue(Repository* r, uint32_t datatype, uint32_t instance, bool secon
   out.status = static_cast<ValueStatus>(slot[0]);
   if (slot[0] >= VS_UseAsValidTestValue) return 0;
   const uint32_t bytes = row->slotSize - 1u;
-  uint64_t raw = LoadLE(slot + 1, bytes > 8 ? 8 : bytes);
+  uint64_t raw = LoadValueBytes(slot + 1, bytes > 8 ? 8 : bytes);
   if (format.isSigned && format.signBytes > 0 && format.signBytes < 8) {
     const uint32_t bits = 8 * format.signBytes;
     raw &= (uint64_t{1} << bits) - 1;
@@ -178,7 +178,7 @@ int32_t SetValue(Repository* r, uint32_t datatype, uint32_t instance, Repository
     s[0] = static_cast<uint8_t>(value.status);
     return 0;
   }
-  const int32_t rescaled = Rescale(value, format.exponent);
+  const int32_t rescaled = value.exponent == format.exponent ? 0 : Rescale(value, format.exponent);
   const uint32_t bytes = row->slotSize - 1u;
   // A number the slot cannot hold whole would read back as another number.
   if (rescaled != 0 || !FitsSlot(value.value, bytes, format)) {
@@ -186,10 +186,8 @@ int32_t SetValue(Repository* r, uint32_t datatype, uint32_t instance, Repository
     return rescaled;
   }
   s[0] = static_cast<uint8_t>(value.status);
-  uint64_t raw = static_cast<uint64_t>(value.value);
-  for (uint32_t i = 0; i < bytes; ++i) {
-    s[1 + i] = i < 8 ? static_cast<uint8_t>(raw >> (8 * i)) : (value.value < 0 ? 0xFF : 0);
-  }
+  StoreValueBytes(s + 1, static_cast<uint64_t>(value.value), bytes > 8 ? 8 : bytes);
+  if (bytes > 8) std::memset(s + 9, value.value < 0 ? 0xFF : 0, bytes - 8);
   return 0;
 }
 

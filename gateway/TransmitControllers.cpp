@@ -86,7 +86,7 @@ bool StepN183Controller(N183Controller& controller, const DatabaseImageView& dat
 bool StepN2kController(N2kController& controller, const DatabaseImageView& database, uint32_t now,
                        const EmitPgn& emit) {
   // A PGN asked for by a received AIS message goes out before the schedule.
-  if (SendPendingPgn(*controller.builder, emit)) return false;
+  if (controller.builder->pendingPgn != 0 && SendPendingPgn(*controller.builder, emit)) return false;
   const uint32_t count = static_cast<uint32_t>(controller.lastSent.size());
   if (count == 0) return true;
   if (controller.inProgress == nullptr) {
@@ -106,11 +106,4 @@ bool StepN2kController(N2kController& controller, const DatabaseImageView& datab
     if (controller.inProgress != nullptr) return false;
   }
   return Advance(controller.position, count);
-}
-
-void RunToCycleEnd(const std::function<bool()>& step, const char* frozenText) {
-  uint32_t unfinished = 0;
-  while (!step()) {
-    if (++unfinished >= kFrozenSteps) throw CInstrumentErr(frozenText);
-  }
 }

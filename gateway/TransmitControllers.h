@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -62,5 +61,12 @@ bool StepN2kController(N2kController& controller, const DatabaseImageView& datab
                        const EmitPgn& emit);
 
 // Steps until a cycle completes; throws CInstrumentErr(frozenText) after
-// kFrozenSteps unfinished steps in a row.
-void RunToCycleEnd(const std::function<bool()>& step, const char* frozenText);
+// kFrozenSteps unfinished steps in a row. A gateway steps its controllers
+// after every message it hears, so the step is called directly.
+template <typename Step>
+void RunToCycleEnd(Step&& step, const char* frozenText) {
+  uint32_t unfinished = 0;
+  while (!step()) {
+    if (++unfinished >= kFrozenSteps) throw CInstrumentErr(frozenText);
+  }
+}
