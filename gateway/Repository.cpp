@@ -98,55 +98,6 @@ int32_t UpdateSource(Repository* r, uint32_t slot, uint8_t address, uint32_t tim
   return 0;
 }
 
-int32_t GetValue(Repository* r, uint32_t datatype, uint32_t instance, bool secondBank, RepositoryValue& out) {
-  if (!r) {
-    out.status = VS_Error;
-    return kRepoMissing;
-  }
-  const DatatypeFormat& format = FormatOfDatatype(datatype);
-  const RepositoryDatatype* row = format.stored;
-  if (!row) {
-    out.status = VS_Error;
-    return kRepoDatatypeOutOfRange;
-  }
-  if (instance >= row->instances) {
-    out.status = VS_Error;
-    return kRepoInstanceOutOfRange;
-  }
-  if (secondBank) {
-    if (!(row->flags & kRepositoryBanked)) {
-      out.status = VS_Error;
-      return kRepoSecondBankMissing;
-    }
-    instance += row->instances;
-  }
-  uint8_t* slot = SlotAt(*r, *row, instance);
-  out.exponent = format.exponent;
-  out.resolutionFactor = format.resolutionFactor;
-  out.status = static_cast<ValueStatus>(slot[0]);
-  if (slot[0] >= VS_UseAsValidTestValue) return 0;
-  const uint32_t bytes = row->slotSize - 1u;
-  uint64_t raw = LoadValueBytes(slot + 1, bytes > 8 ? 8 : bytes);
-  if (format.isSigned && format.signBytes > 0 && format.signBytes < 8) {
-    const uint32_t bits = 8 * format.signBytes;
-    raw &= (uint64_t{1} << bits) - 1;
-    if (raw >> (bits - 1)) raw |= ~uint64_t{0} << bits;
-  }
-  out.value = static_cast<int64_t>(raw);
-  if (slot[0] == VS_Valid && (row->flags & kRepositoryAis)) {
-    slot[0] = VS_Used;
-    return 0;
-  }
-  const uint8_t owner = r->owner[datatype];
-  const uint32_t ownerTime = owner < r->sourceCount ? r->sources[owner].lastHeard : 0;
-  if (ElapsedMs(GatewayClock(), ownerTime) > kValueAgeMs) {
-    out.status = VS_TimeOut;
-    slot[0] = VS_TimeOut;
-    r->owner[datatype] = kNoOwner;
-  }
-  return 0;
-}
-
 int32_t SetValue(Repository* r, uint32_t datatype, uint32_t instance, RepositoryValue value, uint32_t slot) {
   if (!r) return kRepoMissing;
   if (datatype == RD_NONE) return 0;

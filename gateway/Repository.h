@@ -10,6 +10,10 @@
 
 #include "base/RepositoryCatalogue.h"
 #include "base/RepositoryValue.h"
+#include "decode/GatewayHooks.h"
+#include "gateway/ClockAge.h"
+#include "gateway/DatatypeFormat.h"
+#include "gateway/ValueBytes.h"
 
 struct DatabaseImageView;
 
@@ -68,7 +72,57 @@ struct SlotCursor {
 void Init(Repository* repository, const DatabaseImageView& database, int32_t side);
 void Clear(Repository* repository);
 int32_t UpdateSource(Repository* repository, uint32_t slot, uint8_t address, uint32_t time);
-int32_t GetValue(Repository* repository, uint32_t datatype, uint32_t instance, bool secondBank, RepositoryValue& out);
+// Reads one value; a value whose owner has been silent too long reads, and
+// is marked, Time Out. Inline: every built field and every time-source
+// check reads the repository.
+inline int32_t GetValue(Repository* r, uint32_t datatype, uint32_t instance, bool secondBank, RepositoryValue& out) {
+  if (!r) {
+    out.status = VS_Error;
+    return kRepoMissing;
+  }
+  const DatatypeFormat& format = FormatOfDatatype(datatype);
+  const RepositoryDatatype* row = format.stored;
+  if (!row) {
+    out.status = VS_Error;
+    return kRepoDatatypeOutOfRange;
+  }
+  if (instance >= row->instances) {
+    out.status = VS_Error;
+    return kRepoInstanceOutOfRange;
+  }
+  if (secondBank) {
+    if (!(row->flags & kRepositoryBanked)) {
+      out.status = VS_Error;
+      return kRepoSecondBankMissing;
+    }
+    instance += row->instances;
+  }
+  uint8_t* slot = r->data.data() + row->offset + static_cast<size_t>(instance) * row->slotSize;
+  out.exponent = format.exponent;
+  out.resolutionFactor = format.resolutionFactor;
+  out.status = static_cast<ValueStatus>(slot[0]);
+  if (slot[0] >= VS_UseAsValidTestValue) return 0;
+  const uint32_t bytes = row->slotSize - 1u;
+  uint64_t raw = LoadValueBytes(slot + 1, bytes > 8 ? 8 : bytes);
+  if (format.isSigned && format.signBytes > 0 && format.signBytes < 8) {
+    const uint32_t bits = 8 * format.signBytes;
+    raw &= (uint64_t{1} << bits) - 1;
+    if (raw >> (bits - 1)) raw |= ~uint64_t{0} << bits;
+  }
+  out.value = static_cast<int64_t>(raw);
+  if (slot[0] == VS_Valid && (row->flags & kRepositoryAis)) {
+    slot[0] = VS_Used;
+    return 0;
+  }
+  const uint8_t owner = r->owner[datatype];
+  const uint32_t ownerTime = owner < r->sourceCount ? r->sources[owner].lastHeard : 0;
+  if (ElapsedMs(GatewayClock(), ownerTime) > kValueAgeMs) {
+    out.status = VS_TimeOut;
+    slot[0] = VS_TimeOut;
+    r->owner[datatype] = kNoOwner;
+  }
+  return 0;
+}
 int32_t SetValue(Repository* repository, uint32_t datatype, uint32_t instance, RepositoryValue value, uint32_t slot);
 int32_t GetOwnerTime(const Repository* repository, uint32_t datatype, uint32_t& time);
 void BeginUpdate(Repository* repository);

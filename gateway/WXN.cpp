@@ -125,19 +125,24 @@ void CWXN::AppendSentence(const N183OutputSentence& sentence) {
 }
 
 void CWXN::AppendPgn(const N2kMessageBuilder& builder, uint32_t now) {
-  n2kOutput_.push_back(OutputMessageOf(builder, now));
+  // Filled where it is kept: a whole log's output passes through here.
+  CopyOutputMessage(builder, now, n2kOutput_.emplace_back());
 }
 
-N2kOutputMessage OutputMessageOf(const N2kMessageBuilder& builder, uint32_t now) {
-  N2kOutputMessage copy;
+void CopyOutputMessage(const N2kMessageBuilder& builder, uint32_t now, N2kOutputMessage& copy) {
   // The builder leaves its time unset; the message goes out now.
   copy.time = now;
   copy.pgn = builder.pgn;
   copy.priority = builder.priority;
   copy.source = builder.source;
   copy.destination = builder.destination;
-  if (builder.length >= kPgnBufferBytes) return copy;
+  if (builder.length >= kPgnBufferBytes) return;
   copy.length = builder.length;
   std::copy_n(builder.data.begin(), builder.length, copy.data.begin());
+}
+
+N2kOutputMessage OutputMessageOf(const N2kMessageBuilder& builder, uint32_t now) {
+  N2kOutputMessage copy;
+  CopyOutputMessage(builder, now, copy);
   return copy;
 }

@@ -32,6 +32,8 @@ struct N2kOutputMessage {
 // The copy the gateway keeps of a built message, stamped `now`. A message
 // that filled the whole buffer overran it: it is kept, its data is not.
 N2kOutputMessage OutputMessageOf(const N2kMessageBuilder& builder, uint32_t now);
+// The same into a message freshly made (length 0, data all zero).
+void CopyOutputMessage(const N2kMessageBuilder& builder, uint32_t now, N2kOutputMessage& copy);
 
 class CWXN {
  public:
