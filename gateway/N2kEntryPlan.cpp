@@ -50,6 +50,7 @@ N2kInstanceField InstanceFieldOf(const PgnDefinition& definition) {
 
 N2kEntryPlan PlanN2kEntry(const DatabaseImageView& database, const uint8_t* entry, N2kEntrySide side) {
   N2kEntryPlan plan;
+  plan.entry = entry;
   const bool receive = side == N2kEntrySide::kReceive;
   plan.pgn = receive ? ReadN2KRxPGN(entry) : ReadN2KTxPGN(entry);
   for (uint32_t i = 0; i < plan.pgn.fieldCount; ++i) {
@@ -102,4 +103,9 @@ N2kEntryPlans::Received N2kEntryPlans::FindReceived(uint32_t pgn) const {
 const N2kEntryPlan* N2kEntryPlans::Find(const uint8_t* entry, N2kEntrySide side) const {
   return side == N2kEntrySide::kReceive ? PlanAt(receive_, receivePlans_, entry)
                                         : PlanAt(transmit_, transmitPlans_, entry);
+}
+
+const N2kEntryPlan* N2kEntryPlans::FindTransmit(uint32_t position, const uint8_t* entry) const {
+  if (position < transmitPlans_.size() && transmitPlans_[position].entry == entry) return &transmitPlans_[position];
+  return Find(entry, N2kEntrySide::kTransmit);
 }

@@ -36,6 +36,7 @@ struct N2kInstanceField {
 N2kInstanceField InstanceFieldOf(const PgnDefinition& definition);
 
 struct N2kEntryPlan {
+  const uint8_t* entry = nullptr;  // in the image
   N2KPGNEntry pgn{};
   std::vector<N2KFieldEntry> fields;      // up to the first field entry missing from the image
   std::vector<FieldSelector> selectors;   // one per field
@@ -55,6 +56,9 @@ class N2kEntryPlans {
   void Build(const DatabaseImageView& database);
   // Null for a pointer that is not an entry of that side in the image.
   const N2kEntryPlan* Find(const uint8_t* entry, N2kEntrySide side) const;
+  // The same for the transmit entry at `position` of the image's list,
+  // without working the position out again.
+  const N2kEntryPlan* FindTransmit(uint32_t position, const uint8_t* entry) const;
 
   // The receive entry the image's own search finds for the PGN, and its
   // plan; nulls when it finds none.

@@ -1,7 +1,6 @@
 #include "gateway/N2kMessageBuilder.h"
 
 #include <cstring>
-#include <optional>
 #include <vector>
 
 #include "decode/N2kFieldExtract.h"
@@ -86,14 +85,7 @@ void WriteInstanceField(N2kMessageBuilder& b, const N2kInstanceField& field, uin
   }
 }
 
-}  // namespace
-
-int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) {
-  if (!entry || !b.database) return kBuildNoEntry;
-  const N2kEntryPlan* planned = b.plans ? b.plans->Find(entry, N2kEntrySide::kTransmit) : nullptr;
-  std::optional<N2kEntryPlan> read;
-  if (!planned) read = PlanN2kEntry(*b.database, entry, N2kEntrySide::kTransmit);
-  const N2kEntryPlan& plan = planned ? *planned : *read;
+int32_t BuildPlanned(N2kMessageBuilder& b, const N2kEntryPlan& plan, uint32_t instance) {
   const N2KPGNEntry& e = plan.pgn;
   const std::vector<N2KFieldEntry>& fields = plan.fields;
   b.data.fill(0xFF);
@@ -146,8 +138,25 @@ int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) 
   return 0;
 }
 
+}  // namespace
+
+int32_t BuildPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance) {
+  if (!entry || !b.database) return kBuildNoEntry;
+  if (const N2kEntryPlan* planned = b.plans ? b.plans->Find(entry, N2kEntrySide::kTransmit) : nullptr) {
+    return BuildPlanned(b, *planned, instance);
+  }
+  return BuildPlanned(b, PlanN2kEntry(*b.database, entry, N2kEntrySide::kTransmit), instance);
+}
+
 int32_t BuildAndEmitPgn(N2kMessageBuilder& b, const uint8_t* entry, uint32_t instance, const EmitPgn& emit) {
   const int32_t result = BuildPgn(b, entry, instance);
+  if (result == 0 && emit) emit(b);
+  return result;
+}
+
+int32_t BuildAndEmitPgn(N2kMessageBuilder& b, const N2kEntryPlan& plan, uint32_t instance, const EmitPgn& emit) {
+  if (!b.database) return kBuildNoEntry;
+  const int32_t result = BuildPlanned(b, plan, instance);
   if (result == 0 && emit) emit(b);
   return result;
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 struct DatabaseImageView;
+struct N2kEntryPlan;
 class N2kEntryPlans;
 struct Repository;
 
@@ -39,5 +40,7 @@ using EmitPgn = std::function<void(const N2kMessageBuilder&)>;
 // instance field carries it).
 int32_t BuildPgn(N2kMessageBuilder& builder, const uint8_t* entry, uint32_t instance);
 int32_t BuildAndEmitPgn(N2kMessageBuilder& builder, const uint8_t* entry, uint32_t instance, const EmitPgn& emit);
+// The same from the entry's plan, already found.
+int32_t BuildAndEmitPgn(N2kMessageBuilder& builder, const N2kEntryPlan& plan, uint32_t instance, const EmitPgn& emit);
 // True when a pending PGN was there, whether or not it could be sent.
 bool SendPendingPgn(N2kMessageBuilder& builder, const EmitPgn& emit);

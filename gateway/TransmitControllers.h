@@ -39,9 +39,11 @@ struct N183Controller {
 struct N2kController {
   std::vector<uint32_t> lastSent;  // one per NMEA 2000 transmit entry
   std::vector<uint64_t> interval;  // likewise
+  std::vector<uint32_t> instances;  // likewise
   uint32_t position = 0;
   const uint8_t* inProgress = nullptr;  // entry whose instances are being sent
   uint32_t instancesSent = 0;
+  uint32_t instancesWanted = 0;  // of that entry
   bool forced = false;
   N2kMessageBuilder* builder = nullptr;
 };
@@ -59,6 +61,12 @@ bool StepN183Controller(N183Controller& controller, const DatabaseImageView& dat
                         const EmitSentence& emit);
 bool StepN2kController(N2kController& controller, const DatabaseImageView& database, uint32_t now,
                        const EmitPgn& emit);
+
+// Steps the controller until its cycle completes, as RunToCycleEnd does.
+void RunN183Cycle(N183Controller& controller, const DatabaseImageView& database, uint32_t now,
+                  const EmitSentence& emit, const char* frozenText);
+void RunN2kCycle(N2kController& controller, const DatabaseImageView& database, uint32_t now, const EmitPgn& emit,
+                 const char* frozenText);
 
 // Steps until a cycle completes; throws CInstrumentErr(frozenText) after
 // kFrozenSteps unfinished steps in a row. A gateway steps its controllers

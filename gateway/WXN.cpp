@@ -89,8 +89,7 @@ void CWXN::RunN183Controller(bool forced, uint32_t now) {
   }
   const EmitSentence emit = [this](const N183OutputSentence& s) { AppendSentence(s); };
   const ForcedRun run(controller.forced, forced);
-  RunToCycleEnd([&] { return StepN183Controller(controller, engine_->database, now, emit); },
-                "N183Controller frozen");
+  RunN183Cycle(controller, engine_->database, now, emit, "N183Controller frozen");
   if (!forced) n183QuietAt_ = now;
 }
 
@@ -107,7 +106,7 @@ void CWXN::RunN2kController(bool forced, uint32_t now) {
   }
   const EmitPgn emit = [this, now](const N2kMessageBuilder& b) { AppendPgn(b, now); };
   const ForcedRun run(controller.forced, forced);
-  RunToCycleEnd([&] { return StepN2kController(controller, engine_->database, now, emit); }, "N2KController frozen");
+  RunN2kCycle(controller, engine_->database, now, emit, "N2KController frozen");
   if (!forced) n2kQuietAt_ = now;
 }
 
