@@ -58,8 +58,7 @@ int32_t PutChar(Builder& b, uint32_t n, char c) {
 }
 
 // The rest of an open number field: its whole digits, and the point and
-// the fraction when there is one. Written piece by piece: most fields of
-// most sentences are numbers.
+// the fraction when there is one.
 int32_t PutRest(Builder& b, const char* whole, const char* fraction) {
   if (!Put(b, whole)) return kSentenceTextFull;
   if (fraction != nullptr && (!Put(b, ".") || !Put(b, fraction))) return kSentenceTextFull;
@@ -105,10 +104,21 @@ int32_t PutNumber(Builder& b, uint32_t n, RepositoryValue v, int decimals, bool 
   const uint32_t maxWhole = decimals < 0 ? static_cast<uint32_t>(-decimals) : kMaxNumberDigits;
   if (!Digits(m / p, minDigits, maxWhole, whole)) return kSentenceTextFull;
   if (!Digits(m % p, static_cast<uint32_t>(d), static_cast<uint32_t>(d), fraction) && d > 0) return kSentenceTextFull;
-  if (std::strlen(whole) + static_cast<size_t>(d) > kMaxNumberDigits) return kSentenceTextFull;
-  const int32_t r = PutText(b, n, (!magnitudeOnly && v.value < 0) ? "-" : "");
+  // Sign, digits, point and fraction go in as one piece: most fields of
+  // most sentences are numbers.
+  char text[64];
+  size_t length = 0;
+  if (!magnitudeOnly && v.value < 0) text[length++] = '-';
+  const size_t wholeStart = length;
+  for (const char* c = whole; *c; ++c) text[length++] = *c;
+  if (length - wholeStart + static_cast<size_t>(d) > kMaxNumberDigits) return kSentenceTextFull;
+  if (d > 0) {
+    text[length++] = '.';
+    for (const char* c = fraction; *c; ++c) text[length++] = *c;
+  }
+  const int32_t r = OpenField(b, n);
   if (r != 0) return r;
-  return PutRest(b, whole, d > 0 ? fraction : nullptr);
+  return Put(b, text, length) ? 0 : kSentenceTextFull;
 }
 
 // ddmm.mmm / dddmm.mmm from degrees, minutes rounded at the field's
