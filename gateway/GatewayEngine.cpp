@@ -4,6 +4,7 @@ uint32_t InitEngine(GatewayEngine& engine, const uint8_t* image, size_t length, 
   const uint32_t opened = OpenDatabaseImage(engine.database, image, length);
   const DatabaseImageView& database = engine.database;
   engine.n2kPlans.Build(database);
+  engine.n183Plans.Build(database);
 
   Init(&engine.n2kRepository, database, kN2kRepository);
   Init(&engine.n183Repository, database, kN183Repository);
@@ -31,6 +32,7 @@ uint32_t InitEngine(GatewayEngine& engine, const uint8_t* image, size_t length, 
   engine.sentenceBuilder = N183SentenceBuilder{};
   engine.sentenceBuilder.repository = &engine.n2kRepository;
   engine.sentenceBuilder.database = &database;
+  engine.sentenceBuilder.plans = &engine.n183Plans;
 
   engine.n183Controller = N183Controller{};
   engine.n183Controller.builder = &engine.sentenceBuilder;

@@ -8,6 +8,7 @@
 
 #include "gateway/N183ReceiveContext.h"
 #include "gateway/N183SentenceBuilder.h"
+#include "gateway/N183SentencePlan.h"
 #include "gateway/N2kEntryPlan.h"
 #include "gateway/N2kMessageBuilder.h"
 #include "gateway/N2kToRepository.h"
@@ -24,6 +25,7 @@ struct GatewayEngine {
 
   DatabaseImageView database{};
   N2kEntryPlans n2kPlans;
+  N183SentencePlans n183Plans;
   TimeSourceSelector timeSource;
   Repository n2kRepository;
   Repository n183Repository;

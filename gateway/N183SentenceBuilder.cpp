@@ -1,11 +1,13 @@
 #include "gateway/N183SentenceBuilder.h"
 
 #include <cstring>
+#include <optional>
 
 #include "gateway/DatatypeFormat.h"
 #include "decode/GatewayHooks.h"
 #include "gateway/N183FieldParse.h"
 #include "gateway/N183LetterTables.h"
+#include "gateway/N183SentencePlan.h"
 #include "gateway/Repository.h"
 #include "gateway/UnitConversion.h"
 #include "library/DBImageView.h"
@@ -325,15 +327,10 @@ void EndGroup(Builder& b) {
   b.instanceBase = 0;
 }
 
-int32_t BuildOne(Builder& b) {
-  const N183SentenceEntry e = ReadN183TxSentence(b.entry);
-  N183FieldEntry fields[256];
-  uint32_t count = 0;
-  for (uint32_t i = 0; i < e.fieldCount; ++i) {
-    const uint8_t* raw = GetN183TxField(*b.database, b.entry, i);
-    if (!raw) break;
-    fields[count++] = ReadN183Field(raw);
-  }
+int32_t BuildOne(Builder& b, const N183SentencePlan& plan) {
+  const N183SentenceEntry& e = plan.sentence;
+  const N183FieldEntry* fields = plan.fields.data();
+  const uint32_t count = static_cast<uint32_t>(plan.fields.size());
   ResetText(b);
   const bool repeats = e.groupSize > 0 && e.groupFirstField < count;
   const uint32_t repeatStart = repeats ? e.groupFirstField : count;
@@ -396,13 +393,12 @@ int32_t BuildOne(Builder& b) {
   return 0;
 }
 
-void Assemble(Builder& b) {
-  const N183SentenceEntry e = ReadN183TxSentence(b.entry);
+void Assemble(Builder& b, const N183SentencePlan& plan) {
+  const N183SentenceEntry& e = plan.sentence;
+  const char* formatter = plan.formatter;
   N183OutputSentence& s = b.sentence;
   s = N183OutputSentence{};
   s.time = GatewayClock();
-  char formatter[4];
-  UnpackFormatterKey(e.formatterKey, formatter);
   uint32_t n = 0;
   auto put = [&](char c) {
     if (n < kOutputSentenceCapacity) s.text[n++] = c;
@@ -425,11 +421,15 @@ void Assemble(Builder& b) {
 int32_t BuildSentence(N183SentenceBuilder& b, const uint8_t* entry, const EmitSentence& emit) {
   if (!entry || !b.database) return kSentenceNoData;
   b.entry = entry;
+  const N183SentencePlan* planned = b.plans ? b.plans->Find(entry) : nullptr;
+  std::optional<N183SentencePlan> read;
+  if (!planned) read = PlanN183TxSentence(*b.database, entry);
+  const N183SentencePlan& plan = planned ? *planned : *read;
   int32_t result = 0;
   do {
-    result = BuildOne(b);
+    result = BuildOne(b, plan);
     if (result != 0) break;
-    Assemble(b);
+    Assemble(b, plan);
     if (emit) emit(b.sentence);
   } while (b.groupTotal >= 0);
   // A group that failed half-way must not continue into the next build.

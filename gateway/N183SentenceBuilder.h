@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+class N183SentencePlans;
 struct DatabaseImageView;
 struct Repository;
 
@@ -31,6 +32,7 @@ using EmitSentence = std::function<void(const N183OutputSentence&)>;
 struct N183SentenceBuilder {
   Repository* repository = nullptr;  // the NMEA 2000 repository
   const DatabaseImageView* database = nullptr;
+  const N183SentencePlans* plans = nullptr;  // of that database; null: read each entry as it is built
   const uint8_t* entry = nullptr;
   int32_t field = -1;
   uint32_t fieldCount = 0;

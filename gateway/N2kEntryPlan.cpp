@@ -3,22 +3,12 @@
 #include <algorithm>
 
 #include "gateway/DatatypeFormat.h"
+#include "gateway/EntryPlanIndex.h"
 #include "library/N2kLookup.h"
 
 namespace {
 
 constexpr uint32_t kSignedClass = 4;
-
-const N2kEntryPlan* PlanAt(const DatabaseImageSection& section, const std::vector<N2kEntryPlan>& plans,
-                           const uint8_t* entry) {
-  const auto address = reinterpret_cast<uintptr_t>(entry);
-  const auto start = reinterpret_cast<uintptr_t>(section.entries);
-  if (entry == nullptr || section.entries == nullptr || section.entrySize == 0 || address < start) return nullptr;
-  const size_t offset = address - start;
-  const size_t position = offset / section.entrySize;
-  if (offset % section.entrySize != 0 || position >= plans.size()) return nullptr;
-  return &plans[position];
-}
 
 }  // namespace
 
@@ -101,8 +91,8 @@ N2kEntryPlans::Received N2kEntryPlans::FindReceived(uint32_t pgn) const {
 }
 
 const N2kEntryPlan* N2kEntryPlans::Find(const uint8_t* entry, N2kEntrySide side) const {
-  return side == N2kEntrySide::kReceive ? PlanAt(receive_, receivePlans_, entry)
-                                        : PlanAt(transmit_, transmitPlans_, entry);
+  return side == N2kEntrySide::kReceive ? PlanOfEntry(receive_, receivePlans_, entry)
+                                        : PlanOfEntry(transmit_, transmitPlans_, entry);
 }
 
 const N2kEntryPlan* N2kEntryPlans::FindTransmit(uint32_t position, const uint8_t* entry) const {

@@ -3,6 +3,8 @@
 // the entries they were made from.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "gateway/N2kEntryPlan.h"
 #include "library/N2kLookup.h"
 #include "tests/gateway/GatewayDatabase.h"
@@ -68,6 +70,45 @@ TEST(N2kEntryPlans, OnlyEntriesOfTheirOwnSideAreFound) {
   N2kEntryPlans none;
   none.Build(DatabaseImageView{});
   EXPECT_EQ(none.Find(transmit, N2kEntrySide::kTransmit), nullptr);
+}
+
+TEST(N2kEntryPlans, ReceivedPgnsFindWhatTheImageSearchFinds) {
+  const DatabaseImageView& database = FullDatabase();
+  N2kEntryPlans plans;
+  plans.Build(database);
+  std::vector<uint32_t> pgns = {0, 59392, 0x3FFFF, 0xFFFFFFFFu};
+  for (uint32_t i = 0; i < CountN2KRxPGNs(database); ++i) {
+    const uint32_t pgn = ReadN2KRxPGN(GetN2KRxPGN(database, i)).pgn;
+    pgns.insert(pgns.end(), {pgn, pgn - 1, pgn + 1});
+  }
+  for (const uint32_t pgn : pgns) {
+    const N2kEntryPlans::Received received = plans.FindReceived(pgn);
+    const uint8_t* expected = FindN2KRxPGN(database, pgn);
+    EXPECT_EQ(received.entry, expected) << pgn;
+    EXPECT_EQ(received.plan, plans.Find(expected, N2kEntrySide::kReceive)) << pgn;
+    if (expected) {
+      EXPECT_NE(received.plan, nullptr) << pgn;
+    }
+  }
+  N2kEntryPlans none;
+  none.Build(DatabaseImageView{});
+  EXPECT_EQ(none.FindReceived(pgns[4]).entry, nullptr);
+}
+
+TEST(N2kEntryPlans, TransmitPlansByPositionAreThoseOfTheirEntries) {
+  const DatabaseImageView& database = FullDatabase();
+  N2kEntryPlans plans;
+  plans.Build(database);
+  const uint32_t count = CountN2KTxPGNs(database);
+  for (uint32_t i = 0; i < count; ++i) {
+    const uint8_t* entry = GetN2KTxPGN(database, i);
+    EXPECT_EQ(plans.FindTransmit(i, entry), plans.Find(entry, N2kEntrySide::kTransmit)) << i;
+  }
+  // A position that does not hold the entry still finds the entry's own plan.
+  const uint8_t* second = GetN2KTxPGN(database, 1);
+  EXPECT_EQ(plans.FindTransmit(0, second), plans.Find(second, N2kEntrySide::kTransmit));
+  EXPECT_EQ(plans.FindTransmit(count + 5, second), plans.Find(second, N2kEntrySide::kTransmit));
+  EXPECT_EQ(plans.FindTransmit(0, GetN2KRxPGN(database, 0)), nullptr);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "gateway/DatatypeFormat.h"
 #include "gateway/Repository.h"
 #include "tests/gateway/GatewayDatabase.h"
 
@@ -156,6 +157,27 @@ TEST_F(RepositoryTest, SlotCursorsStayInsideTheirSlot) {
   EXPECT_EQ(OpenSlot(&n2k_, RD_Yaw, 0, 4, true, c), kRepoRefused);
   EXPECT_EQ(OpenSlot(&n2k_, RD_Yaw, 0, 4, false, c), kRepoRefused);
   EXPECT_EQ(OpenSlot(&n2k_, RD_Yaw, 0, 0, false, c), 0);
+}
+
+TEST_F(RepositoryTest, EveryDatatypeReadsBackTheLargestNumbersItsSlotHolds) {
+  UpdateSource(&n2k_, 0, 1, 100);
+  for (uint32_t d = 0; d < kRepositoryDatatypeCount; ++d) {
+    const DatatypeFormat& format = FormatOfDatatype(d);
+    if (!format.stored || !format.entry || format.isText) continue;
+    const uint32_t bytes = format.stored->slotSize - 1u;
+    if (bytes == 0) continue;
+    uint32_t width = bytes < 8 ? bytes : 8;
+    if (format.isSigned && format.signBytes > 0 && format.signBytes < width) width = format.signBytes;
+    const uint32_t magnitudeBits = format.isSigned ? 8 * width - 1 : (width >= 8 ? 63 : 8 * width);
+    const int64_t largest = static_cast<int64_t>((uint64_t{1} << magnitudeBits) - 1);
+    const int64_t smallest = format.isSigned ? -largest - 1 : 0;
+    for (const int64_t number : {largest, smallest, int64_t{1}}) {
+      ASSERT_EQ(SetValue(&n2k_, d, 0, Value(number, format.exponent), 0), 0) << d;
+      const RepositoryValue v = Read(n2k_, d);
+      EXPECT_EQ(v.status, VS_Valid) << GetRepositoryName(d);
+      EXPECT_EQ(v.value, number) << GetRepositoryName(d);
+    }
+  }
 }
 
 TEST(FromReal, ScalesAndRefusesWhatNoIntegerHolds) {
