@@ -55,17 +55,9 @@ FieldSelector ResolveFieldSelector(uint32_t pgn, const N2KFieldEntry& field, con
   return s;
 }
 
-// Both walk the bits a byte at a time: every field of every message built
-// or received passes through them.
-bool ReadBitsLE(const uint8_t* data, uint32_t length, uint32_t position, uint32_t width, uint64_t& out) {
-  out = 0;
-  if (width > 64 || static_cast<uint64_t>(position) + width > static_cast<uint64_t>(length) * 8) return false;
-  if (width == 0) return true;
-  // Most selectors and bit fields lie within one byte.
-  if (position % 8 + width <= 8) {
-    out = (data[position / 8] >> (position % 8)) & ((1u << width) - 1u);
-    return true;
-  }
+// Both walk the bits a byte at a time.
+uint64_t ReadBitsAcrossBytes(const uint8_t* data, uint32_t position, uint32_t width) {
+  uint64_t out = 0;
   for (uint32_t done = 0; done < width;) {
     const uint32_t bit = position + done;
     const uint32_t shift = bit % 8;
@@ -74,19 +66,10 @@ bool ReadBitsLE(const uint8_t* data, uint32_t length, uint32_t position, uint32_
     out |= bits << done;
     done += take;
   }
-  return true;
+  return out;
 }
 
-bool WriteBitsLE(uint8_t* data, uint32_t length, uint32_t position, uint32_t width, uint64_t value) {
-  if (width > 64 || static_cast<uint64_t>(position) + width > static_cast<uint64_t>(length) * 8) return false;
-  if (width == 0) return true;
-  if (position % 8 + width <= 8) {
-    const uint32_t low = (1u << width) - 1u;
-    const uint8_t mask = static_cast<uint8_t>(low << (position % 8));
-    const uint8_t bits = static_cast<uint8_t>((static_cast<uint32_t>(value) & low) << (position % 8));
-    data[position / 8] = static_cast<uint8_t>((data[position / 8] & ~mask) | bits);
-    return true;
-  }
+void WriteBitsAcrossBytes(uint8_t* data, uint32_t position, uint32_t width, uint64_t value) {
   for (uint32_t done = 0; done < width;) {
     const uint32_t bit = position + done;
     const uint32_t shift = bit % 8;
@@ -97,5 +80,4 @@ bool WriteBitsLE(uint8_t* data, uint32_t length, uint32_t position, uint32_t wid
     data[bit / 8] = static_cast<uint8_t>((data[bit / 8] & ~mask) | bits);
     done += take;
   }
-  return true;
 }

@@ -278,7 +278,6 @@ int32_t ConvertN183Field(N183ReceiveContext& ctx, const N183FieldEntry& field, u
   const DatatypeFormat& format = FormatOfDatatype(field.repositoryIndex);
   if (!format.entry || !conversion) return kN183Malformed;
   const char* next = FieldText(s, field.fieldNumber + 1u);
-  const bool vdo = Formatter(s) && std::memcmp(Formatter(s), "VDO", 3) == 0;
   int32_t r = 0;
   switch (field.fieldType) {
     case DT0183_Status:
@@ -388,6 +387,7 @@ int32_t ConvertN183Field(N183ReceiveContext& ctx, const N183FieldEntry& field, u
       return kAisFragmentConsumed;
     case DT0183_AISChannel: {
       int64_t channel = text[0] == 'A' ? 0 : text[0] == 'B' ? 1 : 4;
+      const bool vdo = Formatter(s) && std::memcmp(Formatter(s), "VDO", 3) == 0;
       if (vdo && channel < 2) channel += 2;
       MakeValue(v, channel, 0);
       v.status = validity;

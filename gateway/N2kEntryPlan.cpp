@@ -1,7 +1,5 @@
 #include "gateway/N2kEntryPlan.h"
 
-#include <algorithm>
-
 #include "gateway/DatatypeFormat.h"
 #include "gateway/EntryPlanIndex.h"
 #include "library/N2kLookup.h"
@@ -71,23 +69,30 @@ void N2kEntryPlans::Build(const DatabaseImageView& database) {
   }
   // Only a PGN some receive entry has can be found; each is asked of the
   // image once, so that the answer is the image's own.
-  receivedByPgn_.clear();
+  uint32_t bits = 3;
+  while ((size_t{1} << bits) < 2 * receivePlans_.size()) ++bits;
+  hashShift_ = 32 - bits;
+  receivedByPgn_.assign(size_t{1} << bits, ReceivedPgn{});
+  const size_t mask = receivedByPgn_.size() - 1;
   for (const N2kEntryPlan& plan : receivePlans_) {
     const uint32_t pgn = plan.pgn.pgn;
+    size_t slot = SlotOf(pgn);
+    while (receivedByPgn_[slot].used && receivedByPgn_[slot].pgn != pgn) slot = (slot + 1) & mask;
+    if (receivedByPgn_[slot].used) continue;
     const uint8_t* entry = FindN2KRxPGN(database, pgn);
-    receivedByPgn_.push_back({pgn, {entry, Find(entry, N2kEntrySide::kReceive)}});
+    receivedByPgn_[slot] = {pgn, true, {entry, Find(entry, N2kEntrySide::kReceive)}};
   }
-  const auto byPgn = [](const ReceivedPgn& a, const ReceivedPgn& b) { return a.pgn < b.pgn; };
-  std::sort(receivedByPgn_.begin(), receivedByPgn_.end(), byPgn);
-  const auto samePgn = [](const ReceivedPgn& a, const ReceivedPgn& b) { return a.pgn == b.pgn; };
-  receivedByPgn_.erase(std::unique(receivedByPgn_.begin(), receivedByPgn_.end(), samePgn), receivedByPgn_.end());
 }
 
+size_t N2kEntryPlans::SlotOf(uint32_t pgn) const { return (pgn * 0x9E3779B1u) >> hashShift_; }
+
 N2kEntryPlans::Received N2kEntryPlans::FindReceived(uint32_t pgn) const {
-  const auto found = std::lower_bound(receivedByPgn_.begin(), receivedByPgn_.end(), pgn,
-                                      [](const ReceivedPgn& a, uint32_t key) { return a.pgn < key; });
-  if (found == receivedByPgn_.end() || found->pgn != pgn) return {};
-  return found->received;
+  if (receivedByPgn_.empty()) return {};
+  for (size_t slot = SlotOf(pgn);; slot = (slot + 1) & (receivedByPgn_.size() - 1)) {
+    const ReceivedPgn& candidate = receivedByPgn_[slot];
+    if (!candidate.used) return {};
+    if (candidate.pgn == pgn) return candidate.received;
+  }
 }
 
 const N2kEntryPlan* N2kEntryPlans::Find(const uint8_t* entry, N2kEntrySide side) const {

@@ -5,6 +5,7 @@
 // map and the PGN table.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -70,13 +71,18 @@ class N2kEntryPlans {
 
  private:
   struct ReceivedPgn {
-    uint32_t pgn;
+    uint32_t pgn = 0;
+    bool used = false;
     Received received;
   };
+  size_t SlotOf(uint32_t pgn) const;
 
   DatabaseImageSection receive_{};
   DatabaseImageSection transmit_{};
   std::vector<N2kEntryPlan> receivePlans_;
   std::vector<N2kEntryPlan> transmitPlans_;
-  std::vector<ReceivedPgn> receivedByPgn_;  // sorted by PGN, one per PGN of a receive entry
+  // One per PGN of a receive entry, hashed on the PGN: every NMEA 2000
+  // message received is looked up.
+  std::vector<ReceivedPgn> receivedByPgn_;
+  uint32_t hashShift_ = 32;
 };
