@@ -9,6 +9,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/SafeFormat.h"
@@ -112,6 +113,9 @@ void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count);
 // "XX " for the first 256 bytes, then " < Error - Data over 256 long! >"
 // when there are more.
 void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count);
+// The head, then the capped bytes, with the text grown once: the line of
+// every NMEA 2000 record in the list is made this way.
+void AppendHexBytesCapped(std::string& text, std::string_view head, const uint8_t* bytes, size_t count);
 // "XX " for the first kSummaryBytes bytes, then "... N more bytes" when
 // there are more.
 void AppendHexSummary(std::string& text, const uint8_t* bytes, size_t count);

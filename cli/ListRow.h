@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "log/Record.h"
 
@@ -16,11 +17,21 @@ class ListRowWriter {
   explicit ListRowWriter(bool utf8) : utf8_(utf8) {}
 
   // `row` counts from 1.
-  void Append(std::string& out, size_t row, const Record& r, const std::string& summary);
+  void Append(std::string& out, size_t row, const Record& r, std::string_view summary);
 
  private:
+  void SetRow(size_t row);
+
   bool utf8_;
   bool timeKnown_ = false;
   uint64_t time_ = 0;
   std::string timeText_;
+  // The digits of the last row number: rows mostly count up by one, which
+  // is a carry through the digits rather than a conversion.
+  size_t row_ = 0;
+  size_t rowLength_ = 0;
+  char rowText_[20]{};
+  bool typeKnown_ = false;
+  uint32_t type_ = 0;
+  std::string_view typeName_;
 };

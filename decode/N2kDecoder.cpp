@@ -8,6 +8,7 @@
 #include "decode/HoxDecoder.h"
 #include "decode/N2kFieldExtract.h"
 #include "decode/NumberFormat.h"
+#include "base/DigitPairs.h"
 #include "base/OutputTree.h"
 #include "base/SafeFormat.h"
 #include "decode/ValueText.h"
@@ -73,16 +74,59 @@ std::string FloatText(const uint8_t* bytes) {
   return std::string(text, result.ptr);
 }
 
+// The most PutPgn writes: six or more digits, " (0x", eight hex digits, ")".
+constexpr size_t kPgnTextMax = 10 + 4 + 8 + 1;
+
+// "%6d (0x%05X)" of a PGN below 2^31, written at p.
+char* PutPgn(char* p, uint32_t pgn) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  if (pgn < 1000000) {
+    // Every PGN a log can hold: six places and five hex digits, always
+    // sixteen characters, written a pair of digits at a time.
+    char* const start = p;
+    std::memcpy(p, &kDecimalPairs[2 * (pgn / 10000)], 2);
+    std::memcpy(p + 2, &kDecimalPairs[2 * (pgn / 100 % 100)], 2);
+    std::memcpy(p + 4, &kDecimalPairs[2 * (pgn % 100)], 2);
+    for (int i = 0; i < 5 && start[i] == '0'; ++i) start[i] = ' ';
+    std::memcpy(p + 6, " (0x", 4);
+    p[10] = kDigits[pgn >> 16];
+    std::memcpy(p + 11, &kHexPairs[2 * ((pgn >> 8) & 0xFF)], 2);
+    std::memcpy(p + 13, &kHexPairs[2 * (pgn & 0xFF)], 2);
+    p[15] = ')';
+    return p + 16;
+  }
+  char digits[10];
+  const char* end = std::to_chars(digits, digits + sizeof digits, pgn).ptr;
+  const size_t count = static_cast<size_t>(end - digits);
+  std::memcpy(p, digits, count);
+  p += count;
+  std::memcpy(p, " (0x", 4);
+  p += 4;
+  char hex[8];
+  size_t hexCount = 0;
+  do {
+    hex[sizeof hex - ++hexCount] = kDigits[pgn & 0x0F];
+    pgn >>= 4;
+  } while (pgn != 0);
+  for (size_t i = hexCount; i < 5; ++i) *p++ = '0';
+  std::memcpy(p, hex + sizeof hex - hexCount, hexCount);
+  p += hexCount;
+  *p++ = ')';
+  return p;
+}
+
 // "%6d (0x%05X)" of a PGN. A logged PGN has 18 bits; a message built by a
 // caller with a larger number still reads as printf's signed int did.
 void AppendPgn(std::string& text, uint32_t pgn) {
-  if (static_cast<int32_t>(pgn) < 0)
+  if (static_cast<int32_t>(pgn) < 0) {
     AppendFormat(text, "%6d", static_cast<int32_t>(pgn));
-  else
-    AppendUnsigned(text, pgn, 6, ' ');
-  text += " (0x";
-  AppendHex(text, pgn, 5);
-  text += ')';
+    text += " (0x";
+    AppendHex(text, pgn, 5);
+    text += ')';
+    return;
+  }
+  char line[kPgnTextMax];
+  text.append(line, static_cast<size_t>(PutPgn(line, pgn) - line));
 }
 
 std::string RepeatSectionLine(uint32_t section) {
@@ -226,18 +270,23 @@ void AppendKvtN2kFault(std::string& text, int32_t code, const uint8_t* body, uin
 }
 
 void AppendN2kSummary(std::string& text, const N2kMessage& message) {
-  text += "PGN: ";
-  AppendPgn(text, message.pgn);
-  // The fixed middle of the line of every NMEA 2000 record in the list: put
-  // together on the stack (at most 65 characters), it joins the text in one
-  // piece.
-  char line[80];
+  // The line of every NMEA 2000 record in the list: everything before the
+  // data is put together on the stack and joins the text, with the data
+  // bytes, in one piece.
+  char line[5 + kPgnTextMax + 64];
   char* p = line;
   const auto put = [&p](std::string_view part) {
     std::memcpy(p, part.data(), part.size());
     p += part.size();
   };
   const auto number = [&p](uint32_t v) { p = std::to_chars(p, p + 10, v).ptr; };
+  if (static_cast<int32_t>(message.pgn) < 0) {
+    text += "PGN: ";
+    AppendPgn(text, message.pgn);
+  } else {
+    put("PGN: ");
+    p = PutPgn(p, message.pgn);
+  }
   put(", SRC = ");
   number(message.source);
   put(", DST = ");
@@ -247,8 +296,8 @@ void AppendN2kSummary(std::string& text, const N2kMessage& message) {
   put(", Len = ");
   number(static_cast<uint32_t>(message.length));
   put(", Data = ");
-  text.append(line, static_cast<size_t>(p - line));
-  AppendHexBytesCapped(text, message.data, static_cast<size_t>(message.length));
+  AppendHexBytesCapped(text, std::string_view(line, static_cast<size_t>(p - line)), message.data,
+                       static_cast<size_t>(message.length));
 }
 
 void AppendKvtN2kSummary(std::string& text, const uint8_t* body, uint32_t count) {
