@@ -12,14 +12,13 @@
 
 namespace {
 
-constexpr size_t kByteDumpCap = 256;
-
 // "XX" and the separator for every byte, into room for 3 * count characters.
-void PutHexPairs(char* out, const uint8_t* bytes, size_t count, char separator) {
+char* PutHexPairs(char* out, const uint8_t* bytes, size_t count, char separator) {
   for (size_t i = 0; i < count; ++i, out += 3) {
     std::memcpy(out, &kHexPairs[2 * size_t{bytes[i]}], 2);
     out[2] = separator;
   }
+  return out;
 }
 
 }  // namespace
@@ -165,18 +164,11 @@ void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
 }
 
 void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count) {
-  AppendHexBytesCapped(text, {}, bytes, count);
+  AppendByteList(text, bytes, count < kByteDumpCap ? count : kByteDumpCap, nullptr, " ");
+  if (count > kByteDumpCap) text += kByteDumpCapNote;
 }
 
-void AppendHexBytesCapped(std::string& text, std::string_view head, const uint8_t* bytes, size_t count) {
-  const size_t shown = count < kByteDumpCap ? count : kByteDumpCap;
-  const size_t at = text.size();
-  text.resize(at + head.size() + 3 * shown);
-  char* const out = text.data() + at;
-  if (!head.empty()) std::memcpy(out, head.data(), head.size());
-  PutHexPairs(out + head.size(), bytes, shown, ' ');
-  if (count > kByteDumpCap) text += " < Error - Data over 256 long! >";
-}
+char* PutHexBytes(char* out, const uint8_t* bytes, size_t count) { return PutHexPairs(out, bytes, count, ' '); }
 
 void AppendHexSummary(std::string& text, const uint8_t* bytes, size_t count) {
   AppendHexBytes(text, bytes, std::min(count, kSummaryBytes));

@@ -89,10 +89,13 @@ int RunList(const CommandArgs& arguments) {
         };
         if (!filter->Matches(r, i + 1, summary)) return;
         if (!summarised) DecodeRecord(DM_Summary, context, r, nullptr);
-      } else {
-        DecodeRecord(DM_Summary, context, r, nullptr);
+        rowWriter.Append(text, i + 1, r, context.text);
+        return;
       }
-      rowWriter.Append(text, i + 1, r, context.text);
+      rowWriter.AppendHead(text, i + 1, r);
+      const size_t summaryAt = text.size();
+      AppendRecordSummary(text, r);
+      rowWriter.EndRow(text, summaryAt, SummaryIsPrintable(r));
     });
   };
   bool written = true;

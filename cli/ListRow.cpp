@@ -23,42 +23,45 @@ void ListRowWriter::SetRow(size_t row) {
   row_ = row;
 }
 
-void ListRowWriter::Append(std::string& out, size_t row, const Record& r, std::string_view summary) {
-  if (!timeKnown_ || r.time != time_) {
-    timeText_.clear();
-    AppendLogTime(timeText_, r.time);
+void ListRowWriter::AppendHead(std::string& out, size_t row, const Record& r) {
+  if (!cellsKnown_ || r.time != time_ || r.type != type_) {
+    if (!cellsKnown_ || r.time != time_) {
+      timeText_.clear();
+      AppendLogTime(timeText_, r.time);
+    }
+    cells_ = '\t';
+    cells_ += timeText_;
+    cells_ += '\t';
+    cells_ += MessageTypeName(r.type);  // ASCII, the same in UTF-8
+    cells_ += '\t';
     time_ = r.time;
-    timeKnown_ = true;
-  }
-  if (!typeKnown_ || r.type != type_) {
-    typeName_ = MessageTypeName(r.type);  // ASCII, the same in UTF-8
     type_ = r.type;
-    typeKnown_ = true;
+    cellsKnown_ = true;
   }
-  // A row is mostly written in place in one go: the cells before the
-  // summary are short, and a summary is nearly always plain ASCII that
-  // needs no escape.
   SetRow(row);
   const size_t at = out.size();
-  out.resize(at + rowLength_ + 1 + timeText_.size() + 1 + typeName_.size() + 1 + summary.size() + 1);
-  char* const begin = out.data() + at;
-  std::memcpy(begin, rowText_, rowLength_);
-  char* p = begin + rowLength_;
-  const auto put = [&p](std::string_view cell) {
-    *p++ = '\t';
-    std::memcpy(p, cell.data(), cell.size());
-    p += cell.size();
-  };
-  put(timeText_);
-  put(typeName_);
-  if (PlainTerminalRun(summary) == summary.size()) {
-    put(summary);
-    *p++ = '\n';
-    out.resize(static_cast<size_t>(p - out.data()));
-    return;
+  out.resize(at + rowLength_ + cells_.size());
+  char* const p = out.data() + at;
+  std::memcpy(p, rowText_, rowLength_);
+  std::memcpy(p + rowLength_, cells_.data(), cells_.size());
+}
+
+void ListRowWriter::EndRow(std::string& out, size_t summaryAt, bool printable) {
+  // A summary is nearly always plain ASCII that needs no escape.
+  if (!printable) {
+    const std::string_view summary(out.data() + summaryAt, out.size() - summaryAt);
+    if (PlainTerminalRun(summary) != summary.size()) {
+      escaping_.assign(summary);
+      out.resize(summaryAt);
+      AppendTerminalText(out, escaping_, utf8_);
+    }
   }
-  *p++ = '\t';
-  out.resize(static_cast<size_t>(p - out.data()));
-  AppendTerminalText(out, summary, utf8_);
   out += '\n';
+}
+
+void ListRowWriter::Append(std::string& out, size_t row, const Record& r, std::string_view summary) {
+  AppendHead(out, row, r);
+  const size_t summaryAt = out.size();
+  out += summary;
+  EndRow(out, summaryAt, false);
 }

@@ -8,8 +8,7 @@
 
 #include "log/Record.h"
 
-// Writes rows in file order. The log time changes only at time tags, so
-// most rows repeat the time of the row before and reuse its text.
+// Writes rows in file order.
 class ListRowWriter {
  public:
   // The summary is written with its control characters escaped, in UTF-8
@@ -19,19 +18,28 @@ class ListRowWriter {
   // `row` counts from 1.
   void Append(std::string& out, size_t row, const Record& r, std::string_view summary);
 
+  // The same in two steps around a summary written straight into `out`:
+  // the cells before the summary, then the end of the row, which escapes
+  // the summary written since `summaryAt` in place when it needs it.
+  // `printable` says it cannot need it.
+  void AppendHead(std::string& out, size_t row, const Record& r);
+  void EndRow(std::string& out, size_t summaryAt, bool printable);
+
  private:
   void SetRow(size_t row);
 
   bool utf8_;
-  bool timeKnown_ = false;
-  uint64_t time_ = 0;
-  std::string timeText_;
   // The digits of the last row number: rows mostly count up by one, which
   // is a carry through the digits rather than a conversion.
   size_t row_ = 0;
   size_t rowLength_ = 0;
   char rowText_[20]{};
-  bool typeKnown_ = false;
+  // The time and type cells with their tabs, as the last row had them: the
+  // log time changes only at time tags, and types come in runs.
+  bool cellsKnown_ = false;
+  uint64_t time_ = 0;
   uint32_t type_ = 0;
-  std::string_view typeName_;
+  std::string timeText_;
+  std::string cells_;
+  std::string escaping_;  // a summary being escaped, reused
 };

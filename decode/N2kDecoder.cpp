@@ -1,5 +1,6 @@
 #include "decode/N2kDecoder.h"
 
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <string>
@@ -269,24 +270,18 @@ void AppendKvtN2kFault(std::string& text, int32_t code, const uint8_t* body, uin
     AppendFormat(text, "KVT-N2K Error: %i. ID: 0x%02X, Length: %u", code, id, length);
 }
 
-void AppendN2kSummary(std::string& text, const N2kMessage& message) {
-  // The line of every NMEA 2000 record in the list: everything before the
-  // data is put together on the stack and joins the text, with the data
-  // bytes, in one piece.
-  char line[5 + kPgnTextMax + 64];
-  char* p = line;
+namespace {
+
+// "PGN: ... Data = " of a message whose PGN fits PutPgn.
+constexpr size_t kN2kHeadMax = 5 + kPgnTextMax + 8 + 3 + 8 + 3 + 13 + 3 + 8 + 10 + 9;
+
+// ", SRC = ... Data = ", the part of the head after the PGN.
+char* PutN2kAddresses(char* p, const N2kMessage& message) {
   const auto put = [&p](std::string_view part) {
     std::memcpy(p, part.data(), part.size());
     p += part.size();
   };
   const auto number = [&p](uint32_t v) { p = std::to_chars(p, p + 10, v).ptr; };
-  if (static_cast<int32_t>(message.pgn) < 0) {
-    text += "PGN: ";
-    AppendPgn(text, message.pgn);
-  } else {
-    put("PGN: ");
-    p = PutPgn(p, message.pgn);
-  }
   put(", SRC = ");
   number(message.source);
   put(", DST = ");
@@ -296,8 +291,69 @@ void AppendN2kSummary(std::string& text, const N2kMessage& message) {
   put(", Len = ");
   number(static_cast<uint32_t>(message.length));
   put(", Data = ");
-  AppendHexBytesCapped(text, std::string_view(line, static_cast<size_t>(p - line)), message.data,
-                       static_cast<size_t>(message.length));
+  return p;
+}
+
+char* PutN2kHead(char* p, const N2kMessage& message) {
+  std::memcpy(p, "PGN: ", 5);
+  return PutN2kAddresses(PutPgn(p + 5, message.pgn), message);
+}
+
+// A sender repeats the same PGN, addresses, priority and length message
+// after message, so the text before the data is mostly one already written.
+// Each thread keeps the last few, one per slot.
+class N2kHeadCache {
+ public:
+  // The head of the message, written at p with room for kN2kHeadMax.
+  char* Put(char* p, const N2kMessage& m) {
+    Entry& e = entries_[(m.pgn * 31 + m.source * 7 + m.destination + static_cast<uint32_t>(m.length)) % kSlots];
+    if (!e.used || e.pgn != m.pgn || e.length != m.length || e.source != m.source ||
+        e.destination != m.destination || e.priority != m.priority) {
+      e = {m.pgn, m.length, m.source, m.destination, m.priority, true, 0, {}};
+      e.size = static_cast<uint8_t>(PutN2kHead(e.text, m) - e.text);
+    }
+    std::memcpy(p, e.text, kN2kHeadMax);
+    return p + e.size;
+  }
+
+ private:
+  static constexpr size_t kSlots = 64;
+  struct Entry {
+    uint32_t pgn;
+    int32_t length;
+    uint8_t source;
+    uint8_t destination;
+    uint8_t priority;
+    bool used;
+    uint8_t size;
+    char text[kN2kHeadMax];
+  };
+  std::array<Entry, kSlots> entries_{};
+};
+
+}  // namespace
+
+void AppendN2kSummary(std::string& text, const N2kMessage& message) {
+  // The line of every NMEA 2000 record in the list: the text grows once and
+  // the line is written in place.
+  const size_t count = static_cast<size_t>(message.length);
+  const size_t shown = count < kByteDumpCap ? count : kByteDumpCap;
+  char* p;
+  if (static_cast<int32_t>(message.pgn) < 0) {
+    text += "PGN: ";
+    AppendPgn(text, message.pgn);
+    const size_t at = text.size();
+    text.resize(at + kN2kHeadMax + 3 * shown);
+    p = PutN2kAddresses(text.data() + at, message);
+  } else {
+    static thread_local N2kHeadCache heads;
+    const size_t at = text.size();
+    text.resize(at + kN2kHeadMax + 3 * shown);
+    p = heads.Put(text.data() + at, message);
+  }
+  p = PutHexBytes(p, message.data, shown);
+  text.resize(static_cast<size_t>(p - text.data()));
+  if (count > kByteDumpCap) text += kByteDumpCapNote;
 }
 
 void AppendKvtN2kSummary(std::string& text, const uint8_t* body, uint32_t count) {
