@@ -10,15 +10,18 @@
 void ListRowWriter::SetRow(size_t row) {
   if (row == row_ + 1 && rowLength_ > 0) {
     size_t i = rowLength_;
-    while (i > 0 && rowText_[i - 1] == '9') rowText_[--i] = '0';
+    while (i > 0 && head_[i - 1] == '9') head_[--i] = '0';
     if (i > 0) {
-      ++rowText_[i - 1];
+      ++head_[i - 1];
     } else {
-      std::memmove(rowText_ + 1, rowText_, rowLength_++);
-      rowText_[0] = '1';
+      head_.insert(head_.begin(), '1');
+      ++rowLength_;
     }
   } else {
-    rowLength_ = static_cast<size_t>(std::to_chars(rowText_, rowText_ + sizeof rowText_, row).ptr - rowText_);
+    char digits[20];  // any size_t
+    const size_t length = static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, row).ptr - digits);
+    head_.replace(0, rowLength_, digits, length);
+    rowLength_ = length;
   }
   row_ = row;
 }
@@ -29,21 +32,18 @@ void ListRowWriter::AppendHead(std::string& out, size_t row, const Record& r) {
       timeText_.clear();
       AppendLogTime(timeText_, r.time);
     }
-    cells_ = '\t';
-    cells_ += timeText_;
-    cells_ += '\t';
-    cells_ += MessageTypeName(r.type);  // ASCII, the same in UTF-8
-    cells_ += '\t';
+    head_.resize(rowLength_);
+    head_ += '\t';
+    head_ += timeText_;
+    head_ += '\t';
+    head_ += MessageTypeName(r.type);  // ASCII, the same in UTF-8
+    head_ += '\t';
     time_ = r.time;
     type_ = r.type;
     cellsKnown_ = true;
   }
   SetRow(row);
-  const size_t at = out.size();
-  out.resize(at + rowLength_ + cells_.size());
-  char* const p = out.data() + at;
-  std::memcpy(p, rowText_, rowLength_);
-  std::memcpy(p + rowLength_, cells_.data(), cells_.size());
+  out += head_;
 }
 
 void ListRowWriter::EndRow(std::string& out, size_t summaryAt, bool printable) {

@@ -29,17 +29,16 @@ class ListRowWriter {
   void SetRow(size_t row);
 
   bool utf8_;
-  // The digits of the last row number: rows mostly count up by one, which
-  // is a carry through the digits rather than a conversion.
+  // The cells before the summary as the last row had them, with their
+  // tabs: rows mostly count up by one, which is a carry through the digits
+  // of the number rather than a conversion; the log time changes only at
+  // time tags, and types come in runs.
+  std::string head_;
   size_t row_ = 0;
-  size_t rowLength_ = 0;
-  char rowText_[20]{};
-  // The time and type cells with their tabs, as the last row had them: the
-  // log time changes only at time tags, and types come in runs.
+  size_t rowLength_ = 0;  // the digits at the start of head_
   bool cellsKnown_ = false;
   uint64_t time_ = 0;
   uint32_t type_ = 0;
   std::string timeText_;
-  std::string cells_;
   std::string escaping_;  // a summary being escaped, reused
 };
