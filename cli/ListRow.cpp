@@ -16,33 +16,42 @@ void ListRowWriter::SetRow(size_t row) {
     } else {
       head_.insert(head_.begin(), '1');
       ++rowLength_;
+      ++timeEnd_;
     }
   } else {
     char digits[20];  // any size_t
     const size_t length = static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, row).ptr - digits);
     head_.replace(0, rowLength_, digits, length);
+    timeEnd_ = timeEnd_ - rowLength_ + length;
     rowLength_ = length;
   }
   row_ = row;
 }
 
 void ListRowWriter::AppendHead(std::string& out, size_t row, const Record& r) {
-  if (!cellsKnown_ || r.time != time_ || r.type != type_) {
-    if (!cellsKnown_ || r.time != time_) {
-      timeText_.clear();
-      AppendLogTime(timeText_, r.time);
-    }
+  SetRow(row);
+  const bool newTime = !timeKnown_ || r.time != time_;
+  if (newTime) {
     head_.resize(rowLength_);
     head_ += '\t';
-    head_ += timeText_;
+    AppendLogTime(head_, r.time);
     head_ += '\t';
-    head_ += MessageTypeName(r.type);  // ASCII, the same in UTF-8
-    head_ += '\t';
+    timeEnd_ = head_.size();
     time_ = r.time;
-    type_ = r.type;
-    cellsKnown_ = true;
+    timeKnown_ = true;
   }
-  SetRow(row);
+  if (newTime || r.type != type_) {
+    TypeCell& cell = typeCells_[r.type % typeCells_.size()];
+    if (!cell.known || cell.type != r.type) {
+      cell.text = MessageTypeName(r.type);  // ASCII, the same in UTF-8
+      cell.text += '\t';
+      cell.type = r.type;
+      cell.known = true;
+    }
+    head_.resize(timeEnd_);
+    head_ += cell.text;
+    type_ = r.type;
+  }
   out += head_;
 }
 

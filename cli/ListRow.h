@@ -1,6 +1,7 @@
 // One row of qlx list: number, time, type name and summary, tab-separated.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -32,13 +33,19 @@ class ListRowWriter {
   // The cells before the summary as the last row had them, with their
   // tabs: rows mostly count up by one, which is a carry through the digits
   // of the number rather than a conversion; the log time changes only at
-  // time tags, and types come in runs.
+  // time tags; types come in runs, or alternate among a few.
   std::string head_;
   size_t row_ = 0;
   size_t rowLength_ = 0;  // the digits at the start of head_
-  bool cellsKnown_ = false;
+  size_t timeEnd_ = 0;    // the end of the time cell's tab in head_
+  bool timeKnown_ = false;
   uint64_t time_ = 0;
   uint32_t type_ = 0;
-  std::string timeText_;
+  struct TypeCell {
+    bool known = false;
+    uint32_t type = 0;
+    std::string text;
+  };
+  std::array<TypeCell, 8> typeCells_;
   std::string escaping_;  // a summary being escaped, reused
 };
