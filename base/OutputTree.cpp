@@ -8,22 +8,18 @@
 #include <cstring>
 
 #include "base/ByteBuffer.h"
+#include "base/DigitPairs.h"
 
 namespace {
 
-constexpr size_t kByteDumpCap = 256;
-
-// The two upper-case hex digits of every byte value, so a byte costs one
-// two-character copy.
-constexpr auto kHexPairs = [] {
-  std::array<char, 512> pairs{};
-  constexpr char kDigits[] = "0123456789ABCDEF";
-  for (size_t b = 0; b < 256; ++b) {
-    pairs[2 * b] = kDigits[b >> 4];
-    pairs[2 * b + 1] = kDigits[b & 0x0F];
+// "XX" and the separator for every byte, into room for 3 * count characters.
+char* PutHexPairs(char* out, const uint8_t* bytes, size_t count, char separator) {
+  for (size_t i = 0; i < count; ++i, out += 3) {
+    std::memcpy(out, &kHexPairs[2 * size_t{bytes[i]}], 2);
+    out[2] = separator;
   }
-  return pairs;
-}();
+  return out;
+}
 
 }  // namespace
 
@@ -145,10 +141,7 @@ void AppendByteList(std::string& text, const uint8_t* bytes, size_t count, const
   char* out = text.data() + at;
   if (prefixLength == 0 && suffixLength == 1) {
     // "XX " and "XX.", the form of every summary and dump.
-    for (size_t i = 0; i < count; ++i, out += 3) {
-      std::memcpy(out, &kHexPairs[2 * size_t{bytes[i]}], 2);
-      out[2] = suffix[0];
-    }
+    PutHexPairs(out, bytes, count, suffix[0]);
     return;
   }
   for (size_t i = 0; i < count; ++i) {
@@ -172,8 +165,10 @@ void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
 
 void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count) {
   AppendByteList(text, bytes, count < kByteDumpCap ? count : kByteDumpCap, nullptr, " ");
-  if (count > kByteDumpCap) text += " < Error - Data over 256 long! >";
+  if (count > kByteDumpCap) text += kByteDumpCapNote;
 }
+
+char* PutHexBytes(char* out, const uint8_t* bytes, size_t count) { return PutHexPairs(out, bytes, count, ' '); }
 
 void AppendHexSummary(std::string& text, const uint8_t* bytes, size_t count) {
   AppendHexBytes(text, bytes, std::min(count, kSummaryBytes));

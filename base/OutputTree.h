@@ -9,6 +9,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/SafeFormat.h"
@@ -43,6 +44,10 @@ class ByteRows {
 inline constexpr size_t kByteLinesLimit = 1024;
 // Bytes written in full in a one-line hex summary before it counts the rest.
 inline constexpr size_t kSummaryBytes = 256;
+// The most bytes a byte dump of a message shows, and what follows them when
+// there are more.
+inline constexpr size_t kByteDumpCap = 256;
+inline constexpr char kByteDumpCapNote[] = " < Error - Data over 256 long! >";
 
 class CTreeNode {
  public:
@@ -112,6 +117,9 @@ void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count);
 // "XX " for the first 256 bytes, then " < Error - Data over 256 long! >"
 // when there are more.
 void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count);
+// "XX " per byte at out, which has room for 3 * count characters; returns
+// the end. For a writer that sizes its text once for a whole line.
+char* PutHexBytes(char* out, const uint8_t* bytes, size_t count);
 // "XX " for the first kSummaryBytes bytes, then "... N more bytes" when
 // there are more.
 void AppendHexSummary(std::string& text, const uint8_t* bytes, size_t count);

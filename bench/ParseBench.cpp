@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "bench/BenchTable.h"
@@ -199,11 +200,33 @@ void MeasureOpen(const std::filesystem::path& folder, BenchTable& table) {
              Judge(figures[2] / kMB <= kPeakOverFileTarget * mb)});
 }
 
+// What `qlx list` does before it writes a row: load the log and parse it in
+// slices, forgetting the records of each. Run as a child process, it is the
+// listing's baseline measured whole process against whole process.
+int LoadAndParse(const char* path) {
+  auto image = std::make_shared<LogFileImage>();
+  if (image->Load(path) != 0) {
+    std::fprintf(stderr, "qlx_bench: %s: %s\n", path, image->FailureReason().c_str());
+    return 1;
+  }
+  RecordParser parser;
+  parser.StartImage(image);
+  size_t records = 0;
+  parser.ParseImageInSlices(size_t{8} << 20, [&](size_t, bool) {
+    records = parser.Count();
+    parser.Forget(records);
+    return true;
+  });
+  std::printf("%zu records\n", records);
+  return 0;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: qlx_bench [--bytes N] [--open500] [--cache DIR] [--gateway]\n"
                "       qlx_bench --convert [--bytes N] [--cache DIR]\n"
                "       qlx_bench --filter [--bytes N] | --hostile [QLX] | --instructions LOG\n"
+               "       qlx_bench --parse-only LOG   (load and parse, as qlx list does)\n"
                "(QLX: the qlx program to measure; by default the one beside qlx_bench)\n");
   return 2;
 }
@@ -226,6 +249,8 @@ int main(int argc, char** argv) {
       open500 = true;
     } else if (std::strcmp(argv[i], "--cache") == 0 && i + 1 < argc) {
       cache = argv[++i];
+    } else if (std::strcmp(argv[i], "--parse-only") == 0 && i + 1 < argc) {
+      return LoadAndParse(argv[i + 1]);
     } else if (std::strcmp(argv[i], "--instructions") == 0 && i + 1 < argc) {
       return CountInstructions(argv[i + 1]);
     } else if (std::strcmp(argv[i], "--gateway") == 0) {

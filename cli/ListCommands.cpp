@@ -78,18 +78,25 @@ int RunList(const CommandArgs& arguments) {
   // line numbers of the whole list whichever window they are found in.
   const auto write = [&](unsigned worker, size_t begin, size_t end, std::string& text) {
     DecodeContext& context = contexts[worker];
-    for (size_t i = listed + begin; i < listed + end; ++i) {
-      const Record r = parser.At(i);
-      bool summarised = false;
-      const Filter::SummaryFunction summary = [&](const Record& record) -> const std::string& {
-        DecodeRecord(DM_Summary, context, record, nullptr);
-        summarised = true;
-        return context.text;
-      };
-      if (filter && !filter->Matches(r, i + 1, summary)) continue;
-      if (!summarised) DecodeRecord(DM_Summary, context, r, nullptr);
-      rows[worker].Append(text, i + 1, r, context.text);
-    }
+    ListRowWriter& rowWriter = rows[worker];
+    parser.Records().ForEach(listed + begin, listed + end, [&](size_t i, const Record& r) {
+      if (filter) {
+        bool summarised = false;
+        const Filter::SummaryFunction summary = [&](const Record& record) -> const std::string& {
+          DecodeRecord(DM_Summary, context, record, nullptr);
+          summarised = true;
+          return context.text;
+        };
+        if (!filter->Matches(r, i + 1, summary)) return;
+        if (!summarised) DecodeRecord(DM_Summary, context, r, nullptr);
+        rowWriter.Append(text, i + 1, r, context.text);
+        return;
+      }
+      rowWriter.AppendHead(text, i + 1, r);
+      const size_t summaryAt = text.size();
+      AppendRecordSummary(text, r);
+      rowWriter.EndRow(text, summaryAt, SummaryIsPrintable(r));
+    });
   };
   bool written = true;
   const auto read = [&written](const std::string& text) {

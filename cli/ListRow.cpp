@@ -7,28 +7,70 @@
 #include "log/LogTime.h"
 #include "log/MessageType.h"
 
-void ListRowWriter::Append(std::string& out, size_t row, const Record& r, const std::string& summary) {
-  if (!timeKnown_ || r.time != time_) {
-    timeText_.clear();
-    AppendLogTime(timeText_, r.time);
+void ListRowWriter::SetRow(size_t row) {
+  if (row == row_ + 1 && rowLength_ > 0) {
+    size_t i = rowLength_;
+    while (i > 0 && head_[i - 1] == '9') head_[--i] = '0';
+    if (i > 0) {
+      ++head_[i - 1];
+    } else {
+      head_.insert(head_.begin(), '1');
+      ++rowLength_;
+      ++timeEnd_;
+    }
+  } else {
+    char digits[20];  // any size_t
+    const size_t length = static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, row).ptr - digits);
+    head_.replace(0, rowLength_, digits, length);
+    timeEnd_ = timeEnd_ - rowLength_ + length;
+    rowLength_ = length;
+  }
+  row_ = row;
+}
+
+void ListRowWriter::AppendHead(std::string& out, size_t row, const Record& r) {
+  SetRow(row);
+  const bool newTime = !timeKnown_ || r.time != time_;
+  if (newTime) {
+    head_.resize(rowLength_);
+    head_ += '\t';
+    AppendLogTime(head_, r.time);
+    head_ += '\t';
+    timeEnd_ = head_.size();
     time_ = r.time;
     timeKnown_ = true;
   }
-  // The cells before the summary are short; they are written in place in
-  // one go, as a tiny record's row is mostly these.
-  const char* name = MessageTypeName(r.type);  // ASCII, the same in UTF-8
-  const size_t nameLength = std::strlen(name);
-  constexpr size_t kRowDigits = 20;  // any size_t
-  const size_t at = out.size();
-  out.resize(at + kRowDigits + 1 + timeText_.size() + 1 + nameLength + 1);
-  char* const begin = out.data() + at;
-  char* p = std::to_chars(begin, begin + kRowDigits, row).ptr;
-  *p++ = '\t';
-  p = std::copy(timeText_.begin(), timeText_.end(), p);
-  *p++ = '\t';
-  p = std::copy(name, name + nameLength, p);
-  *p++ = '\t';
-  out.resize(static_cast<size_t>(p - out.data()));
-  AppendTerminalText(out, summary, utf8_);
+  if (newTime || r.type != type_) {
+    TypeCell& cell = typeCells_[r.type % typeCells_.size()];
+    if (!cell.known || cell.type != r.type) {
+      cell.text = MessageTypeName(r.type);  // ASCII, the same in UTF-8
+      cell.text += '\t';
+      cell.type = r.type;
+      cell.known = true;
+    }
+    head_.resize(timeEnd_);
+    head_ += cell.text;
+    type_ = r.type;
+  }
+  out += head_;
+}
+
+void ListRowWriter::EndRow(std::string& out, size_t summaryAt, bool printable) {
+  // A summary is nearly always plain ASCII that needs no escape.
+  if (!printable) {
+    const std::string_view summary(out.data() + summaryAt, out.size() - summaryAt);
+    if (PlainTerminalRun(summary) != summary.size()) {
+      escaping_.assign(summary);
+      out.resize(summaryAt);
+      AppendTerminalText(out, escaping_, utf8_);
+    }
+  }
   out += '\n';
+}
+
+void ListRowWriter::Append(std::string& out, size_t row, const Record& r, std::string_view summary) {
+  AppendHead(out, row, r);
+  const size_t summaryAt = out.size();
+  out += summary;
+  EndRow(out, summaryAt, false);
 }

@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // What each byte becomes: itself, an escape, or (for UTF-8 output) two
@@ -43,34 +47,48 @@ void AppendEscape(std::string& out, unsigned char b) {
   out.append(hex, sizeof hex);
 }
 
-// True when none of the eight bytes needs a second look: all are printable
-// ASCII other than the backslash. It may answer false for a word that
-// holds none (the bytes are then looked at one by one), never true for one
-// that does.
-bool AllPlain(uint64_t word) {
-  constexpr uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr uint64_t kHigh = 0x8080808080808080ULL;
-  const uint64_t below20 = word - 0x20 * kOnes;  // a high bit where a byte is below 0x20
-  const uint64_t from7F = word + 0x01 * kOnes;   // or, with word's own, at 0x7F and above
-  const uint64_t backslash = word ^ (0x5C * kOnes);
-  const uint64_t zeroByte = (backslash - kOnes) & ~backslash;
-  return ((below20 | from7F | word | zeroByte) & kHigh) == 0;
+// Index of the first byte of p[0, n) that may need a second look: below
+// 0x20, 0x7F and above, or the backslash; n when there is none. Summaries
+// are almost always plain ASCII, so this is where the time goes.
+size_t FirstToLookAt(const char* p, size_t n) {
+  size_t i = 0;
+#if defined(__SSE2__)
+  const auto look = [p](size_t at) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+    // As signed bytes, 0x80 and above are negative, so one compare finds
+    // them with the C0 controls.
+    const __m128i flagged =
+        _mm_or_si128(_mm_cmplt_epi8(v, _mm_set1_epi8(0x20)),
+                     _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F)), _mm_cmpeq_epi8(v, _mm_set1_epi8('\\'))));
+    return static_cast<unsigned>(_mm_movemask_epi8(flagged));
+  };
+  if (n >= 16) {
+    for (; n - i >= 16; i += 16) {
+      if (const unsigned mask = look(i); mask != 0) return i + static_cast<size_t>(__builtin_ctz(mask));
+    }
+    // The last sixteen bytes, overlapping what is already known to be plain.
+    if (i == n) return n;
+    const unsigned mask = look(n - 16);
+    return mask == 0 ? n : n - 16 + static_cast<size_t>(__builtin_ctz(mask));
+  }
+#endif
+  for (; i < n; ++i) {
+    const auto b = static_cast<unsigned char>(p[i]);
+    if (b < 0x20 || b >= 0x7F || b == '\\') return i;
+  }
+  return n;
 }
 
 }  // namespace
 
+size_t PlainTerminalRun(std::string_view text) { return FirstToLookAt(text.data(), text.size()); }
+
 void AppendTerminalText(std::string& out, std::string_view text, bool utf8) {
   const char* run = text.data();
   const char* const end = text.data() + text.size();
-  // Runs of bytes that stay as they are are copied whole; they are found
-  // eight bytes at a time.
+  // Runs of bytes that stay as they are are copied whole.
   for (const char* p = run; p != end; ++p) {
-    while (end - p >= 8) {
-      uint64_t word;
-      std::memcpy(&word, p, sizeof word);
-      if (!AllPlain(word)) break;
-      p += 8;
-    }
+    p += FirstToLookAt(p, static_cast<size_t>(end - p));
     if (p == end) break;
     const auto b = static_cast<unsigned char>(*p);
     const ByteClass kind = kByteClasses[b];

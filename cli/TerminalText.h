@@ -14,6 +14,10 @@ std::string EscapeControls(std::string_view text);
 // byte of 0x80 or more in UTF-8 when utf8 is set (Latin-1 otherwise).
 void AppendTerminalText(std::string& out, std::string_view text, bool utf8);
 
+// The length of the text's leading run that AppendTerminalText copies
+// unchanged in either form: printable ASCII other than the backslash.
+size_t PlainTerminalRun(std::string_view text);
+
 // Splits lines longer than `width` at blanks; a continued line is indented
 // to where the text of its first line begins after the option or name it
 // describes (the first run of two blanks), or to its own indent.

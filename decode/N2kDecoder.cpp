@@ -1,5 +1,6 @@
 #include "decode/N2kDecoder.h"
 
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <string>
@@ -8,6 +9,7 @@
 #include "decode/HoxDecoder.h"
 #include "decode/N2kFieldExtract.h"
 #include "decode/NumberFormat.h"
+#include "base/DigitPairs.h"
 #include "base/OutputTree.h"
 #include "base/SafeFormat.h"
 #include "decode/ValueText.h"
@@ -73,16 +75,59 @@ std::string FloatText(const uint8_t* bytes) {
   return std::string(text, result.ptr);
 }
 
+// The most PutPgn writes: six or more digits, " (0x", eight hex digits, ")".
+constexpr size_t kPgnTextMax = 10 + 4 + 8 + 1;
+
+// "%6d (0x%05X)" of a PGN below 2^31, written at p.
+char* PutPgn(char* p, uint32_t pgn) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  if (pgn < 1000000) {
+    // Every PGN a log can hold: six places and five hex digits, always
+    // sixteen characters, written a pair of digits at a time.
+    char* const start = p;
+    std::memcpy(p, &kDecimalPairs[2 * (pgn / 10000)], 2);
+    std::memcpy(p + 2, &kDecimalPairs[2 * (pgn / 100 % 100)], 2);
+    std::memcpy(p + 4, &kDecimalPairs[2 * (pgn % 100)], 2);
+    for (int i = 0; i < 5 && start[i] == '0'; ++i) start[i] = ' ';
+    std::memcpy(p + 6, " (0x", 4);
+    p[10] = kDigits[pgn >> 16];
+    std::memcpy(p + 11, &kHexPairs[2 * ((pgn >> 8) & 0xFF)], 2);
+    std::memcpy(p + 13, &kHexPairs[2 * (pgn & 0xFF)], 2);
+    p[15] = ')';
+    return p + 16;
+  }
+  char digits[10];
+  const char* end = std::to_chars(digits, digits + sizeof digits, pgn).ptr;
+  const size_t count = static_cast<size_t>(end - digits);
+  std::memcpy(p, digits, count);
+  p += count;
+  std::memcpy(p, " (0x", 4);
+  p += 4;
+  char hex[8];
+  size_t hexCount = 0;
+  do {
+    hex[sizeof hex - ++hexCount] = kDigits[pgn & 0x0F];
+    pgn >>= 4;
+  } while (pgn != 0);
+  for (size_t i = hexCount; i < 5; ++i) *p++ = '0';
+  std::memcpy(p, hex + sizeof hex - hexCount, hexCount);
+  p += hexCount;
+  *p++ = ')';
+  return p;
+}
+
 // "%6d (0x%05X)" of a PGN. A logged PGN has 18 bits; a message built by a
 // caller with a larger number still reads as printf's signed int did.
 void AppendPgn(std::string& text, uint32_t pgn) {
-  if (static_cast<int32_t>(pgn) < 0)
+  if (static_cast<int32_t>(pgn) < 0) {
     AppendFormat(text, "%6d", static_cast<int32_t>(pgn));
-  else
-    AppendUnsigned(text, pgn, 6, ' ');
-  text += " (0x";
-  AppendHex(text, pgn, 5);
-  text += ')';
+    text += " (0x";
+    AppendHex(text, pgn, 5);
+    text += ')';
+    return;
+  }
+  char line[kPgnTextMax];
+  text.append(line, static_cast<size_t>(PutPgn(line, pgn) - line));
 }
 
 std::string RepeatSectionLine(uint32_t section) {
@@ -225,14 +270,13 @@ void AppendKvtN2kFault(std::string& text, int32_t code, const uint8_t* body, uin
     AppendFormat(text, "KVT-N2K Error: %i. ID: 0x%02X, Length: %u", code, id, length);
 }
 
-void AppendN2kSummary(std::string& text, const N2kMessage& message) {
-  text += "PGN: ";
-  AppendPgn(text, message.pgn);
-  // The fixed middle of the line of every NMEA 2000 record in the list: put
-  // together on the stack (at most 65 characters), it joins the text in one
-  // piece.
-  char line[80];
-  char* p = line;
+namespace {
+
+// "PGN: ... Data = " of a message whose PGN fits PutPgn.
+constexpr size_t kN2kHeadMax = 5 + kPgnTextMax + 8 + 3 + 8 + 3 + 13 + 3 + 8 + 10 + 9;
+
+// ", SRC = ... Data = ", the part of the head after the PGN.
+char* PutN2kAddresses(char* p, const N2kMessage& message) {
   const auto put = [&p](std::string_view part) {
     std::memcpy(p, part.data(), part.size());
     p += part.size();
@@ -247,8 +291,69 @@ void AppendN2kSummary(std::string& text, const N2kMessage& message) {
   put(", Len = ");
   number(static_cast<uint32_t>(message.length));
   put(", Data = ");
-  text.append(line, static_cast<size_t>(p - line));
-  AppendHexBytesCapped(text, message.data, static_cast<size_t>(message.length));
+  return p;
+}
+
+char* PutN2kHead(char* p, const N2kMessage& message) {
+  std::memcpy(p, "PGN: ", 5);
+  return PutN2kAddresses(PutPgn(p + 5, message.pgn), message);
+}
+
+// A sender repeats the same PGN, addresses, priority and length message
+// after message, so the text before the data is mostly one already written.
+// Each thread keeps the last few, one per slot.
+class N2kHeadCache {
+ public:
+  // The head of the message, written at p with room for kN2kHeadMax.
+  char* Put(char* p, const N2kMessage& m) {
+    Entry& e = entries_[(m.pgn * 31 + m.source * 7 + m.destination + static_cast<uint32_t>(m.length)) % kSlots];
+    if (!e.used || e.pgn != m.pgn || e.length != m.length || e.source != m.source ||
+        e.destination != m.destination || e.priority != m.priority) {
+      e = {m.pgn, m.length, m.source, m.destination, m.priority, true, 0, {}};
+      e.size = static_cast<uint8_t>(PutN2kHead(e.text, m) - e.text);
+    }
+    std::memcpy(p, e.text, kN2kHeadMax);
+    return p + e.size;
+  }
+
+ private:
+  static constexpr size_t kSlots = 64;
+  struct Entry {
+    uint32_t pgn;
+    int32_t length;
+    uint8_t source;
+    uint8_t destination;
+    uint8_t priority;
+    bool used;
+    uint8_t size;
+    char text[kN2kHeadMax];
+  };
+  std::array<Entry, kSlots> entries_{};
+};
+
+}  // namespace
+
+void AppendN2kSummary(std::string& text, const N2kMessage& message) {
+  // The line of every NMEA 2000 record in the list: the text grows once and
+  // the line is written in place.
+  const size_t count = static_cast<size_t>(message.length);
+  const size_t shown = count < kByteDumpCap ? count : kByteDumpCap;
+  char* p;
+  if (static_cast<int32_t>(message.pgn) < 0) {
+    text += "PGN: ";
+    AppendPgn(text, message.pgn);
+    const size_t at = text.size();
+    text.resize(at + kN2kHeadMax + 3 * shown);
+    p = PutN2kAddresses(text.data() + at, message);
+  } else {
+    static thread_local N2kHeadCache heads;
+    const size_t at = text.size();
+    text.resize(at + kN2kHeadMax + 3 * shown);
+    p = heads.Put(text.data() + at, message);
+  }
+  p = PutHexBytes(p, message.data, shown);
+  text.resize(static_cast<size_t>(p - text.data()));
+  if (count > kByteDumpCap) text += kByteDumpCapNote;
 }
 
 void AppendKvtN2kSummary(std::string& text, const uint8_t* body, uint32_t count) {

@@ -87,6 +87,12 @@ void AppendSummary(std::string& text, const Record& record) {
 
 }  // namespace
 
+void AppendRecordSummary(std::string& text, const Record& record) {
+  if (!record.data.empty()) AppendSummary(text, record);
+}
+
+bool SummaryIsPrintable(const Record& record) { return record.group == MG_KVT && record.type == MT_N2K; }
+
 void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN* gateway) {
   context.text.clear();
   context.tree.Clear();

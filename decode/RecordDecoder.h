@@ -32,6 +32,15 @@ struct DecodeContext {
 // millions of them, and the text's buffer is reused from call to call.
 void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN* gateway);
 
+// The summary appended to a text of the caller's: a listing writes it
+// straight into its output.
+void AppendRecordSummary(std::string& text, const Record& record);
+// True when the record's summary is printable ASCII other than the
+// backslash whatever the record's bytes, so that a writer that escapes
+// control characters need not look at it: an NMEA 2000 line is numbers and
+// hex.
+bool SummaryIsPrintable(const Record& record);
+
 // The text a selected record puts on the clipboard: the raw bytes, the
 // summary and the full decode; with a gateway, the decode is at the gateway
 // level, which converts the record into the gateway's repositories.

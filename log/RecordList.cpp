@@ -99,14 +99,15 @@ uint64_t RecordList::AddKind(uint32_t type, uint32_t group, size_t slot) {
   return k;
 }
 
-uint64_t RecordList::TimeOf(size_t index) const {
+size_t RecordList::RunOf(size_t index) const {
   const size_t block = index >> kBlockShift;
   const uint32_t* firsts = runFirsts_.Begin();
   const uint32_t* from = firsts + blockRuns_[block];
   const uint32_t* to = block + 1 < blockRuns_.Size() ? firsts + blockRuns_[block + 1] + 1 : runFirsts_.End();
-  const uint32_t* run = std::upper_bound(from, to, static_cast<uint32_t>(index)) - 1;
-  return runTimes_[static_cast<size_t>(run - firsts)];
+  return static_cast<size_t>(std::upper_bound(from, to, static_cast<uint32_t>(index)) - 1 - firsts);
 }
+
+uint64_t RecordList::TimeOf(size_t index) const { return runTimes_[RunOf(index)]; }
 
 uint64_t RecordList::LongLengthOf(size_t index) const {
   const LongLength* found =
@@ -115,9 +116,17 @@ uint64_t RecordList::LongLengthOf(size_t index) const {
   return found->length;
 }
 
+void RecordList::CheckKnown(size_t from, size_t to) const {
+  if (from >= to || to > Count()) throw std::out_of_range("record index out of range");
+  if (from < forgotten_) throw std::out_of_range("record forgotten");
+}
+
 Record RecordList::At(size_t index) const {
-  if (index >= Count()) throw std::out_of_range("record index out of range");
-  if (index < forgotten_) throw std::out_of_range("record forgotten");
+  CheckKnown(index, index + 1);
+  return Make(index, TimeOf(index));
+}
+
+Record RecordList::Make(size_t index, uint64_t time) const {
   const uint64_t packed = index_[index].packed;
   const uint64_t offset = packed & kMaxOffset;
   const bool stored = (packed >> kStoredBit) & 1;
@@ -125,7 +134,7 @@ Record RecordList::At(size_t index) const {
   if (length == kLongLength) length = LongLengthOf(index);
   const Kind& kind = kinds_[packed >> kKindShift];
   Record r;
-  r.time = TimeOf(index);
+  r.time = time;
   r.type = kind.type;
   r.group = kind.group;
   r.colour = kind.colour;

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -64,6 +65,11 @@ class RecordList {
   // Throws std::out_of_range for an index at or beyond Count(), or below
   // Forgotten().
   Record At(size_t index) const;
+  // Calls f(index, record) for the records [from, to) in order. A reader
+  // going through the list follows the time runs instead of searching for
+  // each record's run. Throws as At() does for a range not wholly known.
+  template <typename F>
+  void ForEach(size_t from, size_t to, F&& f) const;
 
   // A reader that goes through a long log once (the listing) lets the list
   // forget the records it is done with, so that memory holds a window of
@@ -91,6 +97,13 @@ class RecordList {
   uint64_t KindOf(uint32_t type, uint32_t group);
   uint64_t AddKind(uint32_t type, uint32_t group, size_t slot);
   uint64_t TimeOf(size_t index) const;
+  size_t RunOf(size_t index) const;
+  size_t RunEnd(size_t run) const {
+    return run + 1 < runFirsts_.Size() ? runFirsts_[run + 1] : std::numeric_limits<size_t>::max();
+  }
+  void CheckKnown(size_t from, size_t to) const;
+  // The record at a known index, whose time is already found.
+  Record Make(size_t index, uint64_t time) const;
   uint64_t LongLengthOf(size_t index) const;
 
   PagedArray<IndexEntry> index_;
@@ -108,3 +121,15 @@ class RecordList {
   std::shared_ptr<const uint8_t> image_;
   size_t imageLength_ = 0;
 };
+
+template <typename F>
+void RecordList::ForEach(size_t from, size_t to, F&& f) const {
+  if (from >= to) return;
+  CheckKnown(from, to);
+  size_t run = RunOf(from);
+  size_t runEnd = RunEnd(run);
+  for (size_t i = from; i < to; ++i) {
+    while (i >= runEnd) runEnd = RunEnd(++run);
+    f(i, Make(i, runTimes_[run]));
+  }
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -172,6 +174,45 @@ TEST(N2kDecoder, SummaryCapsTheHexDump) {
   DecodeN2kMessage(m, DM_Summary, root, nullptr);
   const std::string& t = root.Text();
   EXPECT_EQ(t.substr(t.size() - 35), "11  < Error - Data over 256 long! >");
+}
+
+// The list line as printf wrote it, for messages whose heads share slots
+// of the writer's cache and come back after others have taken them.
+TEST(N2kDecoder, SummaryLinesOfInterleavedSendersMatchPrintf) {
+  struct Sender {
+    uint32_t pgn;
+    uint8_t source, destination, priority;
+    int32_t length;
+  };
+  const Sender senders[] = {{129025, 10, 255, 2, 8},   {129025, 11, 255, 2, 8},  {129025, 10, 255, 3, 8},
+                            {129025, 10, 255, 2, 9},   {127250, 20, 255, 2, 8},  {59904, 0, 0, 6, 3},
+                            {0, 0, 0, 0, 0},           {999999, 254, 253, 7, 1}, {1000000, 1, 2, 3, 4},
+                            {0x3FFFF, 255, 255, 7, 223}, {0xFFFFFFFF, 5, 6, 7, 2}, {129029, 10, 255, 3, 51}};
+  std::vector<uint8_t> data(256);
+  uint32_t state = 7;
+  for (int round = 0; round < 2000; ++round) {
+    state = state * 1103515245u + 12345u;
+    const Sender& s = senders[(state >> 16) % std::size(senders)];
+    for (uint8_t& b : data) b = static_cast<uint8_t>(state = state * 69069u + 1u);
+    N2kMessage m;
+    m.pgn = s.pgn;
+    m.source = s.source;
+    m.destination = s.destination;
+    m.priority = s.priority;
+    m.length = s.length;
+    m.data = data.data();
+    char head[160];
+    std::snprintf(head, sizeof head, "PGN: %6d (0x%05X), SRC = %u, DST = %u, Priority = %u, Len = %u, Data = ",
+                  static_cast<int>(s.pgn), s.pgn, s.source, s.destination, s.priority, static_cast<unsigned>(s.length));
+    std::string want = head;
+    for (int32_t i = 0; i < s.length; ++i) {
+      std::snprintf(head, sizeof head, "%02X ", data[static_cast<size_t>(i)]);
+      want += head;
+    }
+    std::string text = "x";
+    AppendN2kSummary(text, m);
+    ASSERT_EQ(text, "x" + want) << "round " << round;
+  }
 }
 
 TEST(N2kDecoder, Frames92And94) {

@@ -3,6 +3,7 @@
 // records that point into it, and only bytes that framing changed are copied.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
@@ -63,6 +64,28 @@ TEST(RecordList, TimesLengthsAndKindsComeBackAsAppended) {
     ASSERT_EQ(std::memcmp(r.data.data(), bytes.data(), r.data.size()), 0) << "record " << i;
   }
   EXPECT_THROW(list.At(appended.size()), std::out_of_range);
+  EXPECT_THROW(list.At(SIZE_MAX), std::out_of_range);
+
+  // Going through the list follows the runs from wherever it starts: at
+  // the first record, inside a run, inside a run of one, at a block's end.
+  for (const size_t from : {size_t{0}, size_t{1}, size_t{303}, size_t{255}, size_t{19999}}) {
+    size_t next = from;
+    list.ForEach(from, appended.size(), [&](size_t i, const Record& r) {
+      ASSERT_EQ(i, next++);
+      const Record at = list.At(i);
+      ASSERT_EQ(r.time, at.time) << "record " << i << " from " << from;
+      ASSERT_EQ(r.type, at.type) << "record " << i;
+      ASSERT_EQ(r.data.data(), at.data.data()) << "record " << i;
+      ASSERT_EQ(r.data.size(), at.data.size()) << "record " << i;
+    });
+    EXPECT_EQ(next, appended.size());
+  }
+  EXPECT_THROW(list.ForEach(0, appended.size() + 1, [](size_t, const Record&) {}), std::out_of_range);
+  list.Forget(5000, 0);
+  EXPECT_THROW(list.ForEach(4999, 5001, [](size_t, const Record&) {}), std::out_of_range);
+  size_t seen = 0;
+  list.ForEach(5000, 5600, [&](size_t i, const Record& r) { seen += r.time == appended[i].time; });
+  EXPECT_EQ(seen, 600u);
 }
 
 TEST(RecordList, RefusesWhatTheIndexCannotHold) {
