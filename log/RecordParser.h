@@ -93,6 +93,16 @@ class RecordParser {
   // With nothing pending and no unit open, the whole tag at p (0 when it is
   // not one that completes within its buffer).
   inline size_t TakeTag(const uint8_t* p, size_t n);
+  // With nothing pending and no unit open, a run of bytes that changes no
+  // state, and the whole unit that ends it when one does (not a time tag):
+  // records of both. Without such a unit the run is stored as pending.
+  // 0 when no such run starts at p.
+  inline size_t TakeStrayRun(const uint8_t* p, size_t n);
+  // The records of a whole unit of `length` bytes at p that its
+  // deserialiser has just taken, after any pending data.
+  inline void AddFrame(const uint8_t* p, size_t length);
+  inline void AddTag(const uint8_t* p, size_t length);
+  inline void AddSentence(const uint8_t* p, size_t length, int32_t result);
   // With nothing pending and no unit open, the record of the whole unit of
   // `unitLength` bytes at `unit` goes straight into the list: from the
   // image when `asInFile` (its body stands there as it is after `header`
