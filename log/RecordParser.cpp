@@ -431,7 +431,7 @@ void RecordParser::AddWhole(const uint8_t* unit, size_t unitLength, uint32_t hea
 }
 
 void RecordParser::MapOnlyNextTo(int64_t file) {
-  shifts_.resize(1);
+  if (shifts_.size() != 1) shifts_.resize(1);
   shifts_.front() = {End(), file - static_cast<int64_t>(End())};
 }
 
@@ -757,10 +757,18 @@ void LogFileImage::Clear() {
 
 bool LooksLikeQlxLog(const uint8_t* data, size_t length) {
   constexpr size_t kSniffBytes = 1 << 20;
+  // A log shows a unit in its first few bytes, so the sniff goes a piece at
+  // a time and stops at the first. The flush after each piece cuts only
+  // unrecognised data: units open across it still complete.
+  constexpr size_t kPieceBytes = 16 << 10;
   RecordParser parser;
-  parser.Parse(data, std::min(length, kSniffBytes));
-  for (size_t i = 0; i < parser.Count(); ++i) {
-    if (parser.At(i).group != MG_None) return true;
+  const size_t end = std::min(length, kSniffBytes);
+  size_t seen = 0;
+  for (size_t from = 0; from < end; from += kPieceBytes) {
+    parser.Parse(data + from, std::min(kPieceBytes, end - from));
+    for (; seen < parser.Count(); ++seen) {
+      if (parser.At(seen).group != MG_None) return true;
+    }
   }
   return false;
 }
