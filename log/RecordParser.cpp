@@ -394,18 +394,18 @@ inline size_t RecordParser::TakeStrayRun(const uint8_t* p, size_t n) {
     // The run reaches the end of the bytes at hand; what follows is not known.
   } else if (*unit == kQlxEscape) {
     if (rest >= 3 && unit[2] != kTimeTag && (length = qlx_.TakeFrame(unit, rest, kQlxEscape)) != 0) {
-      AddWhole(p, run, 0, true, MT_Unknown, MG_None, p, run);
+      AddStray(p, run);
       AddTag(unit, length);
     }
   } else if (*unit == kFrameEscape) {
     if ((length = kvt_.TakeFrame(unit, rest, kQlxEscape)) != 0) {
-      AddWhole(p, run, 0, true, MT_Unknown, MG_None, p, run);
+      AddStray(p, run);
       AddFrame(unit, length);
     }
   } else {
     int32_t result = FR_Outside;
     if ((length = n183_.TakeSentence(unit, rest, result)) != 0) {
-      AddWhole(p, run, 0, true, MT_Unknown, MG_None, p, run);
+      AddStray(p, run);
       AddSentence(unit, length, result);
     }
   }
@@ -413,6 +413,15 @@ inline size_t RecordParser::TakeStrayRun(const uint8_t* p, size_t n) {
   // Pending, as the plain run would leave it.
   std::memcpy(records_.ExtendBytes(run), p, run);
   return run;
+}
+
+inline void RecordParser::AddStray(const uint8_t* p, size_t run) {
+  if (!parsingImage_) {
+    AddWhole(p, run, 0, true, MT_Unknown, MG_None, p, run);
+    return;
+  }
+  records_.AppendImage(logTime_, MT_Unknown, MG_None, static_cast<uint64_t>(p - records_.ImageData()), run);
+  MapOnlyNextTo(NextFileOffset() + static_cast<int64_t>(run));
 }
 
 void RecordParser::AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header, bool asInFile, uint32_t type,

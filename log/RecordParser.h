@@ -100,6 +100,8 @@ class RecordParser {
   inline size_t TakeStrayRun(const uint8_t* p, size_t n);
   // The records of a whole unit of `length` bytes at p that its
   // deserialiser has just taken, after any pending data.
+  // The unrecognised record of such a run, from the image when there is one.
+  inline void AddStray(const uint8_t* p, size_t run);
   inline void AddFrame(const uint8_t* p, size_t length);
   inline void AddTag(const uint8_t* p, size_t length);
   inline void AddSentence(const uint8_t* p, size_t length, int32_t result);
