@@ -263,6 +263,7 @@ inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
   size_t i = 0;
   for (;;) {
     i += scan::FindFirstOf(p + i, n - i, kQlxEscape, kFrameEscape, uint8_t{'$'}, uint8_t{'!'});
+    if (i == n || p[i] != kFrameEscape) return i;
     // Doubled frame escapes outside a frame change no state; an odd one
     // out pairs with the byte after it.
     const size_t escapes = scan::PairRun(p + i, n - i, kFrameEscape, kFrameEscape);
