@@ -428,7 +428,9 @@ inline void RecordParser::AddStray(const uint8_t* p, size_t run) {
 void RecordParser::AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header, bool asInFile, uint32_t type,
                             uint32_t group, const uint8_t* data, size_t length) {
   const int64_t next = NextFileOffset() + static_cast<int64_t>(unitLength);
-  if (asInFile && parsingImage_ && length > 0) {
+  // An empty body refers to the image too: it needs no byte of the store,
+  // and stored it would keep the bytes below it there.
+  if (asInFile && parsingImage_) {
     records_.AppendImage(logTime_, type, group, static_cast<uint64_t>(unit + header - records_.ImageData()), length);
   } else {
     const uint64_t at = End();

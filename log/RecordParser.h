@@ -105,13 +105,13 @@ class RecordParser {
   inline void AddFrame(const uint8_t* p, size_t length);
   inline void AddTag(const uint8_t* p, size_t length);
   inline void AddSentence(const uint8_t* p, size_t length, int32_t result);
+  // Whether the text of the complete sentence of `unitLength` bytes at
+  // `unit` stands there as it is.
+  static bool SentenceAsInFile(const uint8_t* unit, size_t unitLength, size_t length);
   // With nothing pending and no unit open, the record of the whole unit of
   // `unitLength` bytes at `unit` goes straight into the list: from the
   // image when `asInFile` (its body stands there as it is after `header`
   // bytes of framing), or else from a copy of the body in the store.
-  // Whether the text of the complete sentence of `unitLength` bytes at
-  // `unit` stands there as it is.
-  static bool SentenceAsInFile(const uint8_t* unit, size_t unitLength, size_t length);
   void AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header, bool asInFile, uint32_t type,
                 uint32_t group, const uint8_t* data, size_t length);
   bool NothingOpen() const { return qlx_.Idle() && kvt_.Idle() && !n183_.InSentence(); }
