@@ -373,7 +373,7 @@ inline size_t RecordParser::TakeTag(const uint8_t* p, size_t n) {
   return length;
 }
 
-inline void RecordParser::AddTag(const uint8_t* p, size_t length) {
+[[gnu::always_inline]] inline void RecordParser::AddTag(const uint8_t* p, size_t length) {
   const ByteBuffer& body = qlx_.GetBuffer();
   AddWhole(p, length, kFramedHeader, body.length + 2 * kFramedHeader == length, MT_QLX, MG_QLX, body.data,
            body.length);
@@ -416,7 +416,7 @@ inline size_t RecordParser::TakeStrayRun(const uint8_t* p, size_t n) {
   return run;
 }
 
-inline void RecordParser::AddStray(const uint8_t* p, size_t run) {
+[[gnu::always_inline]] inline void RecordParser::AddStray(const uint8_t* p, size_t run) {
   if (!parsingImage_) {
     AddWhole(p, run, 0, true, MT_Unknown, MG_None, p, run);
     return;
@@ -425,8 +425,11 @@ inline void RecordParser::AddStray(const uint8_t* p, size_t run) {
   MapOnlyNextTo(NextFileOffset() + static_cast<int64_t>(run));
 }
 
-void RecordParser::AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header, bool asInFile, uint32_t type,
-                            uint32_t group, const uint8_t* data, size_t length) {
+// A record soup adds a whole unit every few bytes: called out of line, the
+// eight arguments and the saved registers cost as much as the work.
+[[gnu::always_inline]] inline void RecordParser::AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header,
+                                                          bool asInFile, uint32_t type, uint32_t group,
+                                                          const uint8_t* data, size_t length) {
   const int64_t next = NextFileOffset() + static_cast<int64_t>(unitLength);
   // An empty body refers to the image too: it needs no byte of the store,
   // and stored it would keep the bytes below it there.
@@ -442,7 +445,7 @@ void RecordParser::AddWhole(const uint8_t* unit, size_t unitLength, uint32_t hea
   MapOnlyNextTo(next);
 }
 
-void RecordParser::MapOnlyNextTo(int64_t file) {
+inline void RecordParser::MapOnlyNextTo(int64_t file) {
   if (shifts_.size() != 1) shifts_.resize(1);
   shifts_.front() = {End(), file - static_cast<int64_t>(End())};
 }

@@ -112,7 +112,7 @@ class RecordParser {
   // `unitLength` bytes at `unit` goes straight into the list: from the
   // image when `asInFile` (its body stands there as it is after `header`
   // bytes of framing), or else from a copy of the body in the store.
-  void AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header, bool asInFile, uint32_t type,
+  inline void AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header, bool asInFile, uint32_t type,
                 uint32_t group, const uint8_t* data, size_t length);
   bool NothingOpen() const { return qlx_.Idle() && kvt_.Idle() && !n183_.InSentence(); }
   bool NothingPending() const { return pieces_.empty() && tail_ == End(); }
@@ -143,7 +143,7 @@ class RecordParser {
   void MapNextTo(int64_t file);
   // The same when no store byte below the next is pending: their places in
   // the file are forgotten.
-  void MapOnlyNextTo(int64_t file);
+  inline void MapOnlyNextTo(int64_t file);
   // Where the store byte stands in the file; negative when that is not known.
   int64_t FileOffsetOf(uint64_t store) const;
   // Where these bytes, stored from `store` on after `header` bytes of
