@@ -173,7 +173,7 @@ inline size_t CPYL_Deserialise::TakeFrame(const uint8_t* p, size_t n, uint8_t st
     const size_t room = buffer_.capacity - stored;
     const size_t limit = n - i < room ? n - i : room;
     const size_t run = scan::FindFirstOf(p + i, limit, escape_, stop);
-    std::memcpy(out + stored, p + i, run);
+    if (run != 0) std::memcpy(out + stored, p + i, run);
     stored += run;
     i += run;
     if (i + 1 >= n || p[i] != escape_) return 0;  // cut short, overflowing, or a stop byte

@@ -7,13 +7,7 @@
 
 namespace {
 
-constexpr unsigned kStoredBit = 39;
-constexpr unsigned kLengthShift = 40;
-constexpr unsigned kKindShift = 56;
-constexpr uint64_t kLongLength = 0xFFFF;
 constexpr size_t kMaxKinds = 256;
-// Records per block of the time-run lookup.
-constexpr unsigned kBlockShift = 8;
 
 }  // namespace
 
@@ -50,17 +44,9 @@ void RecordList::Append(uint64_t time, uint32_t type, uint32_t group, const uint
   Add(time, type, group, offset, true, length);
 }
 
-void RecordList::AppendStored(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length) {
-  if (offset + length > bytes_.Size()) throw std::out_of_range("record bytes beyond the store");
-  Add(time, type, group, offset, true, length);
-}
+void RecordList::Refuse(const char* what) { throw std::out_of_range(what); }
 
-void RecordList::AppendImage(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length) {
-  if (offset + length > imageLength_) throw std::out_of_range("record bytes beyond the file image");
-  Add(time, type, group, offset, false, length);
-}
-
-void RecordList::Add(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, bool stored, size_t length) {
+void RecordList::AddAny(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, bool stored, size_t length) {
   const size_t record = index_.Size();
   if (offset > kMaxOffset) throw std::length_error("record offset beyond the index's reach");
   if (record >= std::numeric_limits<uint32_t>::max()) throw std::length_error("too many records");
@@ -82,7 +68,7 @@ void RecordList::Add(uint64_t time, uint32_t type, uint32_t group, uint64_t offs
 uint64_t RecordList::KindOf(uint32_t type, uint32_t group) {
   // A log holds a handful of kinds in any order; each has a slot, so that
   // finding it costs one comparison however they alternate.
-  const size_t slot = (type ^ (type >> 6) ^ (group * 7)) % kKindSlots;
+  const size_t slot = KindSlot(type, group);
   const size_t k = kindSlots_[slot];
   if (k != 0 && kinds_[k - 1].type == type && kinds_[k - 1].group == group) return k - 1;
   return AddKind(type, group, slot);

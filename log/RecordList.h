@@ -44,7 +44,10 @@ class RecordList {
   const uint8_t* ImageData() const { return image_.get(); }
   size_t ImageLength() const { return imageLength_; }
   // A record of the image bytes [offset, offset + length).
-  void AppendImage(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length);
+  void AppendImage(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length) {
+    if (offset + length > imageLength_) Refuse("record bytes beyond the file image");
+    Add(time, type, group, offset, false, length);
+  }
 
   // The byte store is also where a parser collects bytes before it knows
   // which record they belong to: bytes are written to the end of the store,
@@ -59,7 +62,10 @@ class RecordList {
   void ReleaseFreeBytes() { bytes_.ReleaseTail(); }
   const uint8_t* ByteData() const { return bytes_.Data(); }
   // A record of the stored bytes [offset, offset + length).
-  void AppendStored(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length);
+  void AppendStored(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, size_t length) {
+    if (offset + length > bytes_.Size()) Refuse("record bytes beyond the store");
+    Add(time, type, group, offset, true, length);
+  }
 
   size_t Count() const { return index_.Size(); }
   // Throws std::out_of_range for an index at or beyond Count(), or below
@@ -93,7 +99,23 @@ class RecordList {
     uint64_t length;
   };
 
-  void Add(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, bool stored, size_t length);
+  // Parsing adds a record every few bytes of a log of short units: the
+  // usual record (the time of the one before, a kind met before, a short
+  // length, not the first of a block) is added here, the rest by AddAny.
+  void Add(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, bool stored, size_t length) {
+    const size_t record = index_.Size();
+    const size_t k = kindSlots_[KindSlot(type, group)];
+    if (record % kBlockRecords == 0 || length >= kLongLength || offset > kMaxOffset || k == 0 ||
+        kinds_[k - 1].type != type || kinds_[k - 1].group != group || runTimes_.Empty() || runTimes_.Back() != time) {
+      AddAny(time, type, group, offset, stored, length);
+      return;
+    }
+    index_.PushBack({offset | (uint64_t{stored} << kStoredBit) | (uint64_t{length} << kLengthShift) |
+                     (uint64_t{k - 1} << kKindShift)});
+  }
+  void AddAny(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, bool stored, size_t length);
+  [[noreturn]] static void Refuse(const char* what);
+  static size_t KindSlot(uint32_t type, uint32_t group) { return (type ^ (type >> 6) ^ (group * 7)) % kKindSlots; }
   uint64_t KindOf(uint32_t type, uint32_t group);
   uint64_t AddKind(uint32_t type, uint32_t group, size_t slot);
   uint64_t TimeOf(size_t index) const;
@@ -116,6 +138,13 @@ class RecordList {
   std::vector<Kind> kinds_;
   // The kind last met for each slot of (type, group), plus one; 0 for none.
   static constexpr size_t kKindSlots = 64;
+  static constexpr unsigned kStoredBit = 39;
+  static constexpr unsigned kLengthShift = 40;
+  static constexpr unsigned kKindShift = 56;
+  static constexpr uint64_t kLongLength = 0xFFFF;
+  // Records per block of the time-run lookup.
+  static constexpr unsigned kBlockShift = 8;
+  static constexpr size_t kBlockRecords = size_t{1} << kBlockShift;
   std::array<uint16_t, kKindSlots> kindSlots_{};
   PageBuffer bytes_;
   std::shared_ptr<const uint8_t> image_;

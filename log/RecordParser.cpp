@@ -223,6 +223,12 @@ void RecordParser::ParseBytes(const uint8_t* data, size_t length) {
         i += tag;
         continue;
       }
+      if (NothingPending()) {
+        if (const size_t taken = TakeStrayRun(data + i, length - i); taken != 0) {
+          i += taken;
+          continue;
+        }
+      }
     }
     if (const size_t pairs = EscapePairs(data + i, length - i); pairs != 0) {
       const int64_t next = NextFileOffset() + static_cast<int64_t>(2 * pairs);
@@ -257,6 +263,7 @@ inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
   size_t i = 0;
   for (;;) {
     i += scan::FindFirstOf(p + i, n - i, kQlxEscape, kFrameEscape, uint8_t{'$'}, uint8_t{'!'});
+    if (i == n || p[i] != kFrameEscape) return i;
     // Doubled frame escapes outside a frame change no state; an odd one
     // out pairs with the byte after it.
     const size_t escapes = scan::PairRun(p + i, n - i, kFrameEscape, kFrameEscape);
@@ -267,7 +274,11 @@ inline size_t RecordParser::PlainRun(const uint8_t* p, size_t n) {
 
 inline size_t RecordParser::TakeFrame(const uint8_t* p, size_t n) {
   const size_t length = kvt_.TakeFrame(p, n, kQlxEscape);
-  if (length == 0) return 0;
+  if (length != 0) AddFrame(p, length);
+  return length;
+}
+
+inline void RecordParser::AddFrame(const uint8_t* p, size_t length) {
   const ByteBuffer& body = kvt_.GetBuffer();
   // Only a doubled escape makes a frame longer than its body and framing.
   // The body is then read where it stands, not from the copy just written:
@@ -276,7 +287,7 @@ inline size_t RecordParser::TakeFrame(const uint8_t* p, size_t n) {
   const uint32_t type = KvtMessageType(asInFile ? p + kFramedHeader : body.data, body.length);
   if (NothingPending()) {
     AddWhole(p, length, kFramedHeader, asInFile, type, MG_KVT, body.data, body.length);
-    return length;
+    return;
   }
   // The frame's bytes are stored as stepping would store them, so the store
   // keeps its place against the file; its record then takes their place.
@@ -284,7 +295,6 @@ inline size_t RecordParser::TakeFrame(const uint8_t* p, size_t n) {
   frameEscapeAt_ = frameFrom_ + length - 2;
   std::memcpy(records_.ExtendBytes(length), p, length);
   Finish(frameFrom_, true, type, MG_KVT, body.data, body.length, kFramedHeader);
-  return length;
 }
 
 inline size_t RecordParser::TakeSentence(const uint8_t* p, size_t n) {
@@ -294,16 +304,7 @@ inline size_t RecordParser::TakeSentence(const uint8_t* p, size_t n) {
   // sentence's record then takes its bytes' place.
   int32_t result = FR_Outside;
   if (const size_t whole = n183_.TakeSentence(p, n, result); whole != 0) {
-    const ByteBuffer& sentence = n183_.GetBuffer();
-    const uint32_t type = result == FR_Complete ? MT_N183 : MT_N183XC;
-    if (NothingPending()) {
-      AddWhole(p, whole, 0, SentenceAsInFile(p, whole, sentence.length), type, MG_N183, sentence.data,
-               sentence.length);
-    } else {
-      sentenceFrom_ = End();
-      std::memcpy(records_.ExtendBytes(whole), p, whole);
-      Finish(sentenceFrom_, true, type, MG_N183, sentence.data, sentence.length, 0);
-    }
+    AddSentence(p, whole, result);
     return whole;
   }
   const uint64_t base = End();
@@ -337,6 +338,19 @@ inline size_t RecordParser::TakeSentence(const uint8_t* p, size_t n) {
   return i;
 }
 
+inline void RecordParser::AddSentence(const uint8_t* p, size_t whole, int32_t result) {
+  const ByteBuffer& sentence = n183_.GetBuffer();
+  const uint32_t type = result == FR_Complete ? MT_N183 : MT_N183XC;
+  if (NothingPending()) {
+    AddWhole(p, whole, 0, SentenceAsInFile(p, whole, sentence.length), type, MG_N183, sentence.data,
+             sentence.length);
+    return;
+  }
+  sentenceFrom_ = End();
+  std::memcpy(records_.ExtendBytes(whole), p, whole);
+  Finish(sentenceFrom_, true, type, MG_N183, sentence.data, sentence.length, 0);
+}
+
 bool RecordParser::SentenceAsInFile(const uint8_t* unit, size_t unitLength, size_t length) {
   // Every byte a sentence skipped was counted, and completing it took at
   // least one CR: with one byte skipped in all and that a CR right after
@@ -354,16 +368,72 @@ inline size_t RecordParser::TakeTag(const uint8_t* p, size_t n) {
     logTime_ = LoadLEPadded(std::span<const uint8_t>(body.data, body.length), 1, 8);
     MapOnlyNextTo(NextFileOffset() + static_cast<int64_t>(length));
   } else {
-    AddWhole(p, length, kFramedHeader, body.length + 2 * kFramedHeader == length, MT_QLX, MG_QLX, body.data,
-             body.length);
+    AddTag(p, length);
   }
   return length;
 }
 
-void RecordParser::AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header, bool asInFile, uint32_t type,
-                            uint32_t group, const uint8_t* data, size_t length) {
+[[gnu::always_inline]] inline void RecordParser::AddTag(const uint8_t* p, size_t length) {
+  const ByteBuffer& body = qlx_.GetBuffer();
+  AddWhole(p, length, kFramedHeader, body.length + 2 * kFramedHeader == length, MT_QLX, MG_QLX, body.data,
+           body.length);
+}
+
+inline size_t RecordParser::TakeStrayRun(const uint8_t* p, size_t n) {
+  // With nothing open, the bytes up to the next one that matters change no
+  // state; when a whole unit follows them, stepping would make them one
+  // unrecognised record, flushed by the unit's record, which follows it.
+  // Both go straight into the list, and the run never passes through the
+  // store. A time tag is left to the other paths: it flushes nothing, so
+  // the run stays pending across it.
+  const size_t run = PlainRun(p, n);
+  if (run == 0) return 0;
+  const uint8_t* unit = p + run;
+  const size_t rest = n - run;
+  size_t length = 0;
+  if (rest == 0) {
+    // The run reaches the end of the bytes at hand; what follows is not known.
+  } else if (*unit == kQlxEscape) {
+    if (rest >= 3 && unit[2] != kTimeTag && (length = qlx_.TakeFrame(unit, rest, kQlxEscape)) != 0) {
+      AddStray(p, run);
+      AddTag(unit, length);
+    }
+  } else if (*unit == kFrameEscape) {
+    if ((length = kvt_.TakeFrame(unit, rest, kQlxEscape)) != 0) {
+      AddStray(p, run);
+      AddFrame(unit, length);
+    }
+  } else {
+    int32_t result = FR_Outside;
+    if ((length = n183_.TakeSentence(unit, rest, result)) != 0) {
+      AddStray(p, run);
+      AddSentence(unit, length, result);
+    }
+  }
+  if (length != 0) return run + length;
+  // Pending, as the plain run would leave it.
+  std::memcpy(records_.ExtendBytes(run), p, run);
+  return run;
+}
+
+[[gnu::always_inline]] inline void RecordParser::AddStray(const uint8_t* p, size_t run) {
+  if (!parsingImage_) {
+    AddWhole(p, run, 0, true, MT_Unknown, MG_None, p, run);
+    return;
+  }
+  records_.AppendImage(logTime_, MT_Unknown, MG_None, static_cast<uint64_t>(p - records_.ImageData()), run);
+  MapOnlyNextTo(NextFileOffset() + static_cast<int64_t>(run));
+}
+
+// A record soup adds a whole unit every few bytes: called out of line, the
+// eight arguments and the saved registers cost as much as the work.
+[[gnu::always_inline]] inline void RecordParser::AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header,
+                                                          bool asInFile, uint32_t type, uint32_t group,
+                                                          const uint8_t* data, size_t length) {
   const int64_t next = NextFileOffset() + static_cast<int64_t>(unitLength);
-  if (asInFile && parsingImage_ && length > 0) {
+  // An empty body refers to the image too: it needs no byte of the store,
+  // and stored it would keep the bytes below it there.
+  if (asInFile && parsingImage_) {
     records_.AppendImage(logTime_, type, group, static_cast<uint64_t>(unit + header - records_.ImageData()), length);
   } else {
     const uint64_t at = End();
@@ -375,8 +445,8 @@ void RecordParser::AddWhole(const uint8_t* unit, size_t unitLength, uint32_t hea
   MapOnlyNextTo(next);
 }
 
-void RecordParser::MapOnlyNextTo(int64_t file) {
-  shifts_.resize(1);
+inline void RecordParser::MapOnlyNextTo(int64_t file) {
+  if (shifts_.size() != 1) shifts_.resize(1);
   shifts_.front() = {End(), file - static_cast<int64_t>(End())};
 }
 
@@ -702,10 +772,18 @@ void LogFileImage::Clear() {
 
 bool LooksLikeQlxLog(const uint8_t* data, size_t length) {
   constexpr size_t kSniffBytes = 1 << 20;
+  // A log shows a unit in its first few bytes, so the sniff goes a piece at
+  // a time and stops at the first. The flush after each piece cuts only
+  // unrecognised data: units open across it still complete.
+  constexpr size_t kPieceBytes = 16 << 10;
   RecordParser parser;
-  parser.Parse(data, std::min(length, kSniffBytes));
-  for (size_t i = 0; i < parser.Count(); ++i) {
-    if (parser.At(i).group != MG_None) return true;
+  const size_t end = std::min(length, kSniffBytes);
+  size_t seen = 0;
+  for (size_t from = 0; from < end; from += kPieceBytes) {
+    parser.Parse(data + from, std::min(kPieceBytes, end - from));
+    for (; seen < parser.Count(); ++seen) {
+      if (parser.At(seen).group != MG_None) return true;
+    }
   }
   return false;
 }

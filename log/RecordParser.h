@@ -93,14 +93,26 @@ class RecordParser {
   // With nothing pending and no unit open, the whole tag at p (0 when it is
   // not one that completes within its buffer).
   inline size_t TakeTag(const uint8_t* p, size_t n);
+  // With nothing pending and no unit open, a run of bytes that changes no
+  // state, and the whole unit that ends it when one does (not a time tag):
+  // records of both. Without such a unit the run is stored as pending.
+  // 0 when no such run starts at p.
+  inline size_t TakeStrayRun(const uint8_t* p, size_t n);
+  // The records of a whole unit of `length` bytes at p that its
+  // deserialiser has just taken, after any pending data.
+  // The unrecognised record of such a run, from the image when there is one.
+  inline void AddStray(const uint8_t* p, size_t run);
+  inline void AddFrame(const uint8_t* p, size_t length);
+  inline void AddTag(const uint8_t* p, size_t length);
+  inline void AddSentence(const uint8_t* p, size_t length, int32_t result);
+  // Whether the text of the complete sentence of `unitLength` bytes at
+  // `unit` stands there as it is.
+  static bool SentenceAsInFile(const uint8_t* unit, size_t unitLength, size_t length);
   // With nothing pending and no unit open, the record of the whole unit of
   // `unitLength` bytes at `unit` goes straight into the list: from the
   // image when `asInFile` (its body stands there as it is after `header`
   // bytes of framing), or else from a copy of the body in the store.
-  // Whether the text of the complete sentence of `unitLength` bytes at
-  // `unit` stands there as it is.
-  static bool SentenceAsInFile(const uint8_t* unit, size_t unitLength, size_t length);
-  void AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header, bool asInFile, uint32_t type,
+  inline void AddWhole(const uint8_t* unit, size_t unitLength, uint32_t header, bool asInFile, uint32_t type,
                 uint32_t group, const uint8_t* data, size_t length);
   bool NothingOpen() const { return qlx_.Idle() && kvt_.Idle() && !n183_.InSentence(); }
   bool NothingPending() const { return pieces_.empty() && tail_ == End(); }
@@ -131,7 +143,7 @@ class RecordParser {
   void MapNextTo(int64_t file);
   // The same when no store byte below the next is pending: their places in
   // the file are forgotten.
-  void MapOnlyNextTo(int64_t file);
+  inline void MapOnlyNextTo(int64_t file);
   // Where the store byte stands in the file; negative when that is not known.
   int64_t FileOffsetOf(uint64_t store) const;
   // Where these bytes, stored from `store` on after `header` bytes of

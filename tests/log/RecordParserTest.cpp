@@ -235,6 +235,25 @@ TEST(LooksLikeQlxLog, NeedsATagOrAUnitInTheFirstMegabyte) {
   EXPECT_TRUE(LooksLikeQlxLog(late.data(), late.size()));
 }
 
+// The sniff may look at the megabyte a piece at a time; a unit counts
+// wherever it stands, across any power-of-two cut, up to the megabyte's end.
+TEST(LooksLikeQlxLog, FindsAUnitAcrossEveryCut) {
+  const std::string sentence = "$GPGLL,,,,,,V*1C\r\n";
+  const size_t megabyte = 1 << 20;
+  std::vector<size_t> starts = {megabyte - sentence.size()};
+  for (size_t cut = 1 << 10; cut < megabyte; cut <<= 1) {
+    for (size_t back = 1; back < sentence.size(); ++back) starts.push_back(cut - back);
+  }
+  for (size_t start : starts) {
+    std::vector<uint8_t> log(megabyte + 100, 'z');
+    std::copy(sentence.begin(), sentence.end(), log.begin() + static_cast<std::ptrdiff_t>(start));
+    ASSERT_TRUE(LooksLikeQlxLog(log.data(), log.size())) << "sentence at " << start;
+  }
+  std::vector<uint8_t> cutOff(megabyte + 100, 'z');
+  std::copy(sentence.begin(), sentence.end(), cutOff.begin() + (megabyte - sentence.size() + 1));
+  EXPECT_FALSE(LooksLikeQlxLog(cutOff.data(), cutOff.size())) << "its line end lies past the megabyte";
+}
+
 }  // namespace
 
 namespace {

@@ -121,11 +121,19 @@ TEST(WholeUnits, MakeWhatByteByByteMakesInEveryContext) {
   AppendKvtFrame(clean, MakeKvtBody(0x93, Bytes{0xAA, 0xBB}));
   Bytes timed;
   AppendTimeTag(timed, 42);
+  Bytes cleanThenJunk = clean;
+  cleanThenJunk.push_back('j');
+  Bytes junkAroundTime = Of("j");
+  junkAroundTime.insert(junkAroundTime.end(), timed.begin(), timed.end());
+  junkAroundTime.push_back('k');
   const std::vector<std::pair<Bytes, Bytes>> contexts = {
       {{}, {}},
       {Of("junk"), {}},
       {Of("x\x1B\x1By"), Of("z")},
+      {Of("a\x10\x10" "b"), Of("z")},  // doubled frame escapes in the junk
       {clean, clean},
+      {cleanThenJunk, Of("t")},
+      {junkAroundTime, Of("t")},  // a time tag does not end the junk
       {timed, Of("$GPZDA,1\r\n")},
   };
   int checked = 0;
@@ -144,7 +152,31 @@ TEST(WholeUnits, MakeWhatByteByByteMakesInEveryContext) {
       ++checked;
     }
   }
-  EXPECT_GT(checked, 150);
+  EXPECT_GT(checked, 250);
+}
+
+// Stray bytes ended by a whole unit are recorded from the image with the
+// unit, so that a soup of such pairs leaves the store empty.
+TEST(WholeUnits, StrayBytesBeforeAUnitAreNotStored) {
+  Bytes file;
+  for (int i = 0; i < 1000; ++i) {
+    file.push_back(static_cast<uint8_t>('a' + i % 26));
+    AppendQlxTag(file, Bytes{});
+    file.insert(file.end(), {'x', 'y'});
+    AppendKvtFrame(file, MakeKvtBody(0x93, Bytes{0x01, 0x02}));
+    file.push_back('z');
+    AppendSentence(file, WithChecksum("$GPZDA,1"));
+  }
+  const std::shared_ptr<LogFileImage> image = ImageOf(file);
+  RecordParser p;
+  p.Parse(image);
+  ASSERT_EQ(ShownBy(p), ByteByByte(file));
+  ASSERT_EQ(p.Count(), 6000u);
+  EXPECT_EQ(p.Records().ByteCount(), 0u);
+  for (size_t i = 0; i < p.Count(); i += 2) {
+    const Record stray = p.At(i);
+    EXPECT_TRUE(stray.data.data() >= image->Data() && stray.data.data() < image->Data() + image->Length()) << i;
+  }
 }
 
 // Cut anywhere, the rest parsed in runs after a byte-by-byte prefix.
