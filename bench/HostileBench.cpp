@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -142,6 +143,22 @@ Figures List(const std::filesystem::path& qlx, const std::filesystem::path& log)
   return f;
 }
 
+// The run with the least processor time of a few, with the highest peak of
+// them all: on a shared machine one run can take twice its time, never
+// less than it needs, while the memory a run needs does not shrink.
+Figures ListBest(const std::filesystem::path& qlx, const std::filesystem::path& log, int runs) {
+  Figures best;
+  double peak = 0;
+  for (int run = 0; run < runs; ++run) {
+    const Figures f = List(qlx, log);
+    if (f.bytes == 0) return f;
+    peak = std::max(peak, f.peakMB);
+    if (best.bytes == 0 || f.cpu < best.cpu) best = f;
+  }
+  best.peakMB = peak;
+  return best;
+}
+
 // The build folders sit in the source tree: the sample is beside them.
 std::filesystem::path SampleLog() {
   const std::filesystem::path build = std::filesystem::read_symlink("/proc/self/exe").parent_path();
@@ -172,7 +189,7 @@ int RunHostileBench(const std::filesystem::path& qlx) {
   const std::filesystem::path sample = SampleLog();
   const std::filesystem::path repeated = dir / "sample-repeated.qlx";
   RepeatSample(sample, repeated, kSampleRepeats);
-  const Figures base = List(qlx, repeated);
+  const Figures base = ListBest(qlx, repeated, 3);
   std::filesystem::remove(repeated);
   if (base.bytes == 0) {
     std::filesystem::remove_all(dir);
@@ -180,7 +197,7 @@ int RunHostileBench(const std::filesystem::path& qlx) {
   }
   const double baseNs = base.cpu / static_cast<double>(base.bytes) * 1e9;
   std::printf("qlx list FILE > /dev/null, by %s\n", qlx.c_str());
-  std::printf("baseline: %s written %d times over (%.1f MB), %.2f ns per byte (cpu), %.2f s wall\n",
+  std::printf("baseline: %s written %d times over (%.1f MB), %.2f ns per byte (cpu), %.2f s wall; best of 3 runs, each input best of 2\n",
               sample.filename().c_str(), kSampleRepeats, static_cast<double>(base.bytes) / kMB, baseNs, base.wall);
   std::printf("%-18s %9s %9s %9s %10s %11s %10s %11s\n", "input", "MB", "cpu s", "wall s", "ns/byte",
               "x base <=3", "peak MB", "2N+64 MB");
@@ -188,7 +205,7 @@ int RunHostileBench(const std::filesystem::path& qlx) {
   for (const Input& input : kInputs) {
     const std::filesystem::path path = dir / "input.bin";
     Generate(input, path);
-    const Figures f = List(qlx, path);
+    const Figures f = ListBest(qlx, path, 2);
     std::filesystem::remove(path);
     if (f.bytes == 0) {
       result = 1;

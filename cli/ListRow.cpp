@@ -41,7 +41,10 @@ void ListRowWriter::AppendHead(std::string& out, size_t row, const Record& r) {
     timeKnown_ = true;
   }
   if (newTime || r.type != type_) {
-    TypeCell& cell = typeCells_[r.type % typeCells_.size()];
+    // Type codes put their group in the third hex digit and their number
+    // within it in the last: both pick the slot, so no two types in use
+    // share one.
+    TypeCell& cell = typeCells_[((r.type >> 8) | (r.type << 3)) % typeCells_.size()];
     if (!cell.known || cell.type != r.type) {
       cell.text = MessageTypeName(r.type);  // ASCII, the same in UTF-8
       cell.text += '\t';

@@ -46,6 +46,6 @@ class ListRowWriter {
     uint32_t type = 0;
     std::string text;
   };
-  std::array<TypeCell, 8> typeCells_;
+  std::array<TypeCell, 64> typeCells_;
   std::string escaping_;  // a summary being escaped, reused
 };
