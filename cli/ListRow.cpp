@@ -29,7 +29,12 @@ void ListRowWriter::SetRow(size_t row) {
 }
 
 void ListRowWriter::AppendHead(std::string& out, size_t row, const Record& r) {
-  SetRow(row);
+  if (row == row_ + 1 && rowLength_ > 0 && head_[rowLength_ - 1] != '9') {
+    ++head_[rowLength_ - 1];  // most rows: no carry
+    row_ = row;
+  } else {
+    SetRow(row);
+  }
   const bool newTime = !timeKnown_ || r.time != time_;
   if (newTime) {
     head_.resize(rowLength_);
@@ -58,17 +63,13 @@ void ListRowWriter::AppendHead(std::string& out, size_t row, const Record& r) {
   out += head_;
 }
 
-void ListRowWriter::EndRow(std::string& out, size_t summaryAt, bool printable) {
+void ListRowWriter::EscapeSummary(std::string& out, size_t summaryAt) {
   // A summary is nearly always plain ASCII that needs no escape.
-  if (!printable) {
-    const std::string_view summary(out.data() + summaryAt, out.size() - summaryAt);
-    if (PlainTerminalRun(summary) != summary.size()) {
-      escaping_.assign(summary);
-      out.resize(summaryAt);
-      AppendTerminalText(out, escaping_, utf8_);
-    }
-  }
-  out += '\n';
+  const std::string_view summary(out.data() + summaryAt, out.size() - summaryAt);
+  if (PlainTerminalRun(summary) == summary.size()) return;
+  escaping_.assign(summary);
+  out.resize(summaryAt);
+  AppendTerminalText(out, escaping_, utf8_);
 }
 
 void ListRowWriter::Append(std::string& out, size_t row, const Record& r, std::string_view summary) {

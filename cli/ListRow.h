@@ -24,10 +24,14 @@ class ListRowWriter {
   // the summary written since `summaryAt` in place when it needs it.
   // `printable` says it cannot need it.
   void AppendHead(std::string& out, size_t row, const Record& r);
-  void EndRow(std::string& out, size_t summaryAt, bool printable);
+  void EndRow(std::string& out, size_t summaryAt, bool printable) {
+    if (!printable && out.size() != summaryAt) EscapeSummary(out, summaryAt);
+    out += '\n';
+  }
 
  private:
   void SetRow(size_t row);
+  void EscapeSummary(std::string& out, size_t summaryAt);
 
   bool utf8_;
   // The cells before the summary as the last row had them, with their
