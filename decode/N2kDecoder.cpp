@@ -75,59 +75,41 @@ std::string FloatText(const uint8_t* bytes) {
   return std::string(text, result.ptr);
 }
 
-// The most PutPgn writes: six or more digits, " (0x", eight hex digits, ")".
-constexpr size_t kPgnTextMax = 10 + 4 + 8 + 1;
+// PutPgn writes every PGN below this, which is every PGN a log can hold.
+constexpr uint32_t kPgnsPut = 1000000;
+// What PutPgn writes: six places and five hex digits.
+constexpr size_t kPgnTextSize = 16;
 
-// "%6d (0x%05X)" of a PGN below 2^31, written at p.
+// "%6d (0x%05X)" of a PGN below kPgnsPut, written at p a pair of digits at
+// a time.
 char* PutPgn(char* p, uint32_t pgn) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  if (pgn < 1000000) {
-    // Every PGN a log can hold: six places and five hex digits, always
-    // sixteen characters, written a pair of digits at a time.
-    char* const start = p;
-    std::memcpy(p, &kDecimalPairs[2 * (pgn / 10000)], 2);
-    std::memcpy(p + 2, &kDecimalPairs[2 * (pgn / 100 % 100)], 2);
-    std::memcpy(p + 4, &kDecimalPairs[2 * (pgn % 100)], 2);
-    for (int i = 0; i < 5 && start[i] == '0'; ++i) start[i] = ' ';
-    std::memcpy(p + 6, " (0x", 4);
-    p[10] = kDigits[pgn >> 16];
-    std::memcpy(p + 11, &kHexPairs[2 * ((pgn >> 8) & 0xFF)], 2);
-    std::memcpy(p + 13, &kHexPairs[2 * (pgn & 0xFF)], 2);
-    p[15] = ')';
-    return p + 16;
-  }
-  char digits[10];
-  const char* end = std::to_chars(digits, digits + sizeof digits, pgn).ptr;
-  const size_t count = static_cast<size_t>(end - digits);
-  std::memcpy(p, digits, count);
-  p += count;
-  std::memcpy(p, " (0x", 4);
-  p += 4;
-  char hex[8];
-  size_t hexCount = 0;
-  do {
-    hex[sizeof hex - ++hexCount] = kDigits[pgn & 0x0F];
-    pgn >>= 4;
-  } while (pgn != 0);
-  for (size_t i = hexCount; i < 5; ++i) *p++ = '0';
-  std::memcpy(p, hex + sizeof hex - hexCount, hexCount);
-  p += hexCount;
-  *p++ = ')';
-  return p;
+  std::memcpy(p, &kDecimalPairs[2 * (pgn / 10000)], 2);
+  std::memcpy(p + 2, &kDecimalPairs[2 * (pgn / 100 % 100)], 2);
+  std::memcpy(p + 4, &kDecimalPairs[2 * (pgn % 100)], 2);
+  for (int i = 0; i < 5 && p[i] == '0'; ++i) p[i] = ' ';
+  std::memcpy(p + 6, " (0x", 4);
+  p[10] = "0123456789ABCDEF"[pgn >> 16];
+  std::memcpy(p + 11, &kHexPairs[2 * ((pgn >> 8) & 0xFF)], 2);
+  std::memcpy(p + 13, &kHexPairs[2 * (pgn & 0xFF)], 2);
+  p[15] = ')';
+  return p + kPgnTextSize;
 }
 
 // "%6d (0x%05X)" of a PGN. A logged PGN has 18 bits; a message built by a
 // caller with a larger number still reads as printf's signed int did.
 void AppendPgn(std::string& text, uint32_t pgn) {
-  if (static_cast<int32_t>(pgn) < 0) {
-    AppendFormat(text, "%6d", static_cast<int32_t>(pgn));
-    text += " (0x";
-    AppendHex(text, pgn, 5);
-    text += ')';
+  if (pgn < kPgnsPut) {
+    char line[kPgnTextSize];
+    text.append(line, static_cast<size_t>(PutPgn(line, pgn) - line));
     return;
   }
-  char line[kPgnTextMax];
-  text.append(line, static_cast<size_t>(PutPgn(line, pgn) - line));
+  if (static_cast<int32_t>(pgn) < 0)
+    AppendFormat(text, "%6d", static_cast<int32_t>(pgn));
+  else
+    AppendUnsigned(text, pgn, 6, ' ');
+  text += " (0x";
+  AppendHex(text, pgn, 5);
+  text += ')';
 }
 
 std::string RepeatSectionLine(uint32_t section) {
@@ -272,8 +254,8 @@ void AppendKvtN2kFault(std::string& text, int32_t code, const uint8_t* body, uin
 
 namespace {
 
-// "PGN: ... Data = " of a message whose PGN fits PutPgn.
-constexpr size_t kN2kHeadMax = 5 + kPgnTextMax + 8 + 3 + 8 + 3 + 13 + 3 + 8 + 10 + 9;
+// "PGN: ... Data = " of a message whose PGN PutPgn writes.
+constexpr size_t kN2kHeadMax = 5 + kPgnTextSize + 8 + 3 + 8 + 3 + 13 + 3 + 8 + 10 + 9;
 
 // ", SRC = ... Data = ", the part of the head after the PGN.
 char* PutN2kAddresses(char* p, const N2kMessage& message) {
@@ -339,7 +321,7 @@ void AppendN2kSummary(std::string& text, const N2kMessage& message) {
   const size_t count = static_cast<size_t>(message.length);
   const size_t shown = count < kByteDumpCap ? count : kByteDumpCap;
   char* p;
-  if (static_cast<int32_t>(message.pgn) < 0) {
+  if (message.pgn >= kPgnsPut) {
     text += "PGN: ";
     AppendPgn(text, message.pgn);
     const size_t at = text.size();
