@@ -113,7 +113,10 @@ bool RunOrderedChunks(const OrderedChunkPlan& plan, const ChunkWriter& write, co
   const size_t chunks = plan.items / chunkItems + (plan.items % chunkItems != 0 ? 1 : 0);
   const unsigned workers = static_cast<unsigned>(std::min<size_t>(OrderedChunkWorkers(plan), chunks));
   if (workers <= 1) {
-    std::string text;
+    // Kept from run to run: a listing runs once per slice of its log, and a
+    // text of megabytes grown anew each time comes from pages the kernel
+    // must clear first.
+    static thread_local std::string text;
     for (size_t chunk = 0; chunk < chunks; ++chunk) {
       text.clear();
       const size_t begin = chunk * chunkItems;
