@@ -168,7 +168,20 @@ void AppendHexBytesCapped(std::string& text, const uint8_t* bytes, size_t count)
   if (count > kByteDumpCap) text += kByteDumpCapNote;
 }
 
-char* PutHexBytes(char* out, const uint8_t* bytes, size_t count) { return PutHexPairs(out, bytes, count, ' '); }
+char* PutHexBytes(char* out, const uint8_t* bytes, size_t count) {
+  if (count == 0) return out;
+  // Every cell but the last is written four characters wide, its fourth
+  // overwritten by the next: nothing lands past the room of 3 * count.
+  const uint8_t* const last = bytes + count - 1;
+  for (; bytes + 4 <= last; bytes += 4, out += 12) {
+    std::memcpy(out, &kHexCells[4 * size_t{bytes[0]}], 4);
+    std::memcpy(out + 3, &kHexCells[4 * size_t{bytes[1]}], 4);
+    std::memcpy(out + 6, &kHexCells[4 * size_t{bytes[2]}], 4);
+    std::memcpy(out + 9, &kHexCells[4 * size_t{bytes[3]}], 4);
+  }
+  for (; bytes < last; ++bytes, out += 3) std::memcpy(out, &kHexCells[4 * size_t{*bytes}], 4);
+  return PutHexPairs(out, last, 1, ' ');
+}
 
 void AppendHexSummary(std::string& text, const uint8_t* bytes, size_t count) {
   AppendHexBytes(text, bytes, std::min(count, kSummaryBytes));

@@ -95,6 +95,25 @@ TEST(OutputTree, HexAndQuotedText) {
   EXPECT_EQ(q, std::string("\"A\0B\"", 5));
 }
 
+TEST(OutputTree, HexBytesPutInExactlyTheirRoom) {
+  // Every count across the four-at-a-time loop and its tail, each into a
+  // buffer of just 3 * count on the heap, where a write past it is caught
+  // under the address sanitizer; the byte after is checked here too.
+  uint32_t state = 1;
+  for (size_t count = 0; count <= 40; ++count) {
+    std::vector<uint8_t> bytes(count);
+    for (uint8_t& b : bytes) b = static_cast<uint8_t>((state = state * 69069u + 1u) >> 24);
+    std::vector<char> room(3 * count + 1, '#');
+    char* end = PutHexBytes(room.data(), bytes.data(), count);
+    std::string want;
+    AppendByteList(want, bytes.data(), count, nullptr, " ");
+    ASSERT_EQ(std::string(room.data(), end), want) << count << " bytes";
+    ASSERT_EQ(room.back(), '#') << count << " bytes";
+    std::vector<char> exact(3 * count);
+    ASSERT_EQ(PutHexBytes(exact.data(), bytes.data(), count), exact.data() + exact.size());
+  }
+}
+
 TEST(SafeFormat, GrowsAndCopies) {
   CSafeFormat f;
   EXPECT_STREQ(f.Get(), "");
