@@ -56,11 +56,11 @@ std::string FormatLogTime(uint64_t fileTime) {
   return text;
 }
 
-void AppendLogTime(std::string& out, uint64_t fileTime) {
+char* PutLogTime(char* out, uint64_t fileTime) {
   // Every row of the record list shows a time: written digit by digit, as
   // printf costs more than the rest of the row. Only the time of day is
   // shown, so the calendar date is never worked out.
-  if (fileTime >> 63) return;
+  if (fileTime >> 63) return out;
   uint32_t ms = static_cast<uint32_t>(fileTime % kTicksPerDay / kFileTimeTicksPerMillisecond);
   const uint32_t hour = ms / 3600000;
   ms -= hour * 3600000;
@@ -68,17 +68,24 @@ void AppendLogTime(std::string& out, uint64_t fileTime) {
   ms -= minute * 60000;
   const uint32_t second = ms / 1000;
   ms -= second * 1000;
-  char text[12] = {'0', '0', ':', '0', '0', ':', '0', '0', '.', '0', '0', '0'};
-  const auto two = [&text](size_t at, uint32_t v) {
-    text[at] = static_cast<char>('0' + v / 10);
-    text[at + 1] = static_cast<char>('0' + v % 10);
+  const auto two = [out](size_t at, uint32_t v) {
+    out[at] = static_cast<char>('0' + v / 10);
+    out[at + 1] = static_cast<char>('0' + v % 10);
   };
   two(0, hour);
+  out[2] = ':';
   two(3, minute);
+  out[5] = ':';
   two(6, second);
-  text[9] = static_cast<char>('0' + ms / 100);
+  out[8] = '.';
+  out[9] = static_cast<char>('0' + ms / 100);
   two(10, ms % 100);
-  out.append(text, sizeof text);
+  return out + kLogTimeSize;
+}
+
+void AppendLogTime(std::string& out, uint64_t fileTime) {
+  char text[kLogTimeSize];
+  out.append(text, PutLogTime(text, fileTime));
 }
 
 std::string FormatByteList(const uint8_t* bytes, size_t count, const char* prefix, const char* suffix) {

@@ -3,6 +3,7 @@
 // are our own arithmetic, so that no host time zone can shift a log.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -26,6 +27,10 @@ uint64_t CivilToFileTime(const CivilTime& civil);
 std::string FormatLogTime(uint64_t fileTime);
 // The same text appended, for the callers that write a row per record.
 void AppendLogTime(std::string& out, uint64_t fileTime);
+// The same text written at `out`, which has room for kLogTimeSize; returns
+// its end.
+inline constexpr size_t kLogTimeSize = 12;
+char* PutLogTime(char* out, uint64_t fileTime);
 
 // prefix, "%02X", suffix per byte: {0x01, 0xAB} with "0x" and "," gives "0x01,0xAB,".
 std::string FormatByteList(const uint8_t* bytes, size_t count, const char* prefix, const char* suffix);

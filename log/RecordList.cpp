@@ -112,23 +112,6 @@ Record RecordList::At(size_t index) const {
   return Make(index, TimeOf(index));
 }
 
-Record RecordList::Make(size_t index, uint64_t time) const {
-  const uint64_t packed = index_[index].packed;
-  const uint64_t offset = packed & kMaxOffset;
-  const bool stored = (packed >> kStoredBit) & 1;
-  uint64_t length = (packed >> kLengthShift) & kLongLength;
-  if (length == kLongLength) length = LongLengthOf(index);
-  const Kind& kind = kinds_[packed >> kKindShift];
-  Record r;
-  r.time = time;
-  r.type = kind.type;
-  r.group = kind.group;
-  r.colour = kind.colour;
-  const uint8_t* base = stored ? bytes_.Data() : image_.get();
-  r.data = std::span<const uint8_t>(base + offset, length);
-  return r;
-}
-
 void RecordList::MoveBytesDown(uint64_t to, uint64_t from, size_t n) {
   if (to > from || from + n > bytes_.Size()) throw std::out_of_range("bytes moved beyond the store");
   if (to != from && n > 0) std::memmove(bytes_.Data() + to, bytes_.Data() + from, n);

@@ -151,6 +151,24 @@ class RecordList {
   size_t imageLength_ = 0;
 };
 
+// Inline: a listing makes a record for each of millions of rows.
+inline Record RecordList::Make(size_t index, uint64_t time) const {
+  const uint64_t packed = index_[index].packed;
+  const uint64_t offset = packed & kMaxOffset;
+  const bool stored = (packed >> kStoredBit) & 1;
+  uint64_t length = (packed >> kLengthShift) & kLongLength;
+  if (length == kLongLength) length = LongLengthOf(index);
+  const Kind& kind = kinds_[packed >> kKindShift];
+  Record r;
+  r.time = time;
+  r.type = kind.type;
+  r.group = kind.group;
+  r.colour = kind.colour;
+  const uint8_t* base = stored ? bytes_.Data() : image_.get();
+  r.data = std::span<const uint8_t>(base + offset, length);
+  return r;
+}
+
 template <typename F>
 void RecordList::ForEach(size_t from, size_t to, F&& f) const {
   if (from >= to) return;
