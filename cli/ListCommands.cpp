@@ -79,23 +79,20 @@ int RunList(const CommandArgs& arguments) {
   const auto write = [&](unsigned worker, size_t begin, size_t end, std::string& text) {
     DecodeContext& context = contexts[worker];
     ListRowWriter& rowWriter = rows[worker];
+    if (!filter) {
+      rowWriter.AppendRows(text, parser.Records(), listed + begin, listed + end);
+      return;
+    }
     parser.Records().ForEach(listed + begin, listed + end, [&](size_t i, const Record& r) {
-      if (filter) {
-        bool summarised = false;
-        const Filter::SummaryFunction summary = [&](const Record& record) -> const std::string& {
-          DecodeRecord(DM_Summary, context, record, nullptr);
-          summarised = true;
-          return context.text;
-        };
-        if (!filter->Matches(r, i + 1, summary)) return;
-        if (!summarised) DecodeRecord(DM_Summary, context, r, nullptr);
-        rowWriter.Append(text, i + 1, r, context.text);
-        return;
-      }
-      rowWriter.AppendHead(text, i + 1, r);
-      const size_t summaryAt = text.size();
-      AppendRecordSummary(text, r);
-      rowWriter.EndRow(text, summaryAt, SummaryIsPrintable(r));
+      bool summarised = false;
+      const Filter::SummaryFunction summary = [&](const Record& record) -> const std::string& {
+        DecodeRecord(DM_Summary, context, record, nullptr);
+        summarised = true;
+        return context.text;
+      };
+      if (!filter->Matches(r, i + 1, summary)) return;
+      if (!summarised) DecodeRecord(DM_Summary, context, r, nullptr);
+      rowWriter.Append(text, i + 1, r, context.text);
     });
   };
   bool written = true;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "log/Record.h"
+#include "log/RecordList.h"
 
 // Writes rows in file order.
 class ListRowWriter {
@@ -18,38 +19,44 @@ class ListRowWriter {
 
   // `row` counts from 1.
   void Append(std::string& out, size_t row, const Record& r, std::string_view summary);
-
-  // The same in two steps around a summary written straight into `out`:
-  // the cells before the summary, then the end of the row, which escapes
-  // the summary written since `summaryAt` in place when it needs it.
-  // `printable` says it cannot need it.
-  void AppendHead(std::string& out, size_t row, const Record& r);
-  void EndRow(std::string& out, size_t summaryAt, bool printable) {
-    if (!printable && out.size() != summaryAt) EscapeSummary(out, summaryAt);
-    out += '\n';
-  }
+  // The rows of records [from, to) of the list with their own summaries,
+  // numbered from from + 1.
+  void AppendRows(std::string& out, const RecordList& records, size_t from, size_t to);
 
  private:
+  // The cells before the summary, written at p, which has room for
+  // kHeadRoom; returns their end.
+  char* PutHead(char* p, size_t row, const Record& r);
   void SetRow(size_t row);
-  void EscapeSummary(std::string& out, size_t summaryAt);
+  void SetTime(uint64_t time);
+  void EndRow(std::string& out, size_t summaryAt, bool printable);
+
+  // Each cell is copied whole, its tab included, and the pointer then
+  // moves on by the cell's length.
+  static constexpr size_t kRowCell = 24;   // the digits of any size_t and a tab
+  static constexpr size_t kTimeCell = 16;  // "hh:mm:ss.mmm" and a tab
+  static constexpr size_t kTypeCell = 16;  // a type's name and a tab
+  static constexpr size_t kHeadRoom = kRowCell + kTimeCell + kTypeCell;
 
   bool utf8_;
-  // The cells before the summary as the last row had them, with their
-  // tabs: rows mostly count up by one, which is a carry through the digits
-  // of the number rather than a conversion; the log time changes only at
-  // time tags; types come in runs, or alternate among a few.
-  std::string head_;
+  // The cells as the last row had them: rows mostly count up by one, which
+  // is a carry through the digits of the number rather than a conversion;
+  // the log time changes only at time tags; types come in runs, or
+  // alternate among a few.
   size_t row_ = 0;
-  size_t rowLength_ = 0;  // the digits at the start of head_
-  size_t timeEnd_ = 0;    // the end of the time cell's tab in head_
+  size_t rowLength_ = 0;
+  char rowCell_[kRowCell] = {};
   bool timeKnown_ = false;
   uint64_t time_ = 0;
-  uint32_t type_ = 0;
+  size_t timeLength_ = 0;
+  char timeCell_[kTimeCell] = {};
   struct TypeCell {
     bool known = false;
     uint32_t type = 0;
-    std::string text;
+    size_t length = 0;
+    char text[kTypeCell] = {};
   };
   std::array<TypeCell, 64> typeCells_;
+  static void SetType(TypeCell& cell, uint32_t type);
   std::string escaping_;  // a summary being escaped, reused
 };

@@ -39,6 +39,12 @@ void AppendSentenceSummary(std::string& text, const uint8_t* bytes, uint32_t cou
   text.append(reinterpret_cast<const char*>(bytes), SentenceTextLength(bytes, count));
 }
 
+char* PutSentenceSummary(char* p, const uint8_t* bytes, uint32_t count) {
+  const uint32_t n = SentenceTextLength(bytes, count);
+  if (n > 0) std::memcpy(p, bytes, n);
+  return p + n;
+}
+
 void MakeSentenceRecord(const uint8_t* bytes, uint32_t count, uint32_t time, SentenceRecord& record) {
   const uint32_t n = count < SentenceRecord::kCapacity - 1 ? count : SentenceRecord::kCapacity - 1;
   if (n > 0) std::memcpy(record.text, bytes, n);

@@ -42,6 +42,9 @@ using EarlierSentence = std::function<std::string_view(uint32_t back)>;
 uint32_t SentenceTextLength(const uint8_t* bytes, uint32_t count);
 // The summary of a sentence is its text as received.
 void AppendSentenceSummary(std::string& text, const uint8_t* bytes, uint32_t count);
+// The same written at p, which has room for kSentenceSummaryRoom; returns its end.
+inline constexpr size_t kSentenceSummaryRoom = SentenceRecord::kCapacity - 1;
+char* PutSentenceSummary(char* p, const uint8_t* bytes, uint32_t count);
 void MakeSentenceRecord(const uint8_t* bytes, uint32_t count, uint32_t time, SentenceRecord& record);
 void SplitSentenceText(const SentenceRecord& record, SplitSentence& split);
 

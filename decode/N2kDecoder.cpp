@@ -164,9 +164,8 @@ void AppendOtherFormat(std::string& line, const N2kMessage& m, const FieldDefini
   }
 }
 
-}  // namespace
-
-int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message, uint32_t receivedTime) {
+// ParseKvtN2k, inline in the record list's line.
+inline int32_t ParseFrame(const uint8_t* body, uint32_t count, N2kMessage& message, uint32_t receivedTime) {
   if (count < 2) return kKvtWrongLength;
   const uint8_t command = body[0];
   uint32_t dataAt;
@@ -202,6 +201,12 @@ int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message, ui
   message.capacity = N2kMessage::kCapacity;
   message.data = body + dataAt;
   return 0;
+}
+
+}  // namespace
+
+int32_t ParseKvtN2k(const uint8_t* body, uint32_t count, N2kMessage& message, uint32_t receivedTime) {
+  return ParseFrame(body, count, message, receivedTime);
 }
 
 
@@ -313,6 +318,11 @@ class N2kHeadCache {
   std::array<Entry, kSlots> entries_{};
 };
 
+N2kHeadCache& N2kHeads() {
+  static thread_local N2kHeadCache heads;
+  return heads;
+}
+
 }  // namespace
 
 void AppendN2kSummary(std::string& text, const N2kMessage& message) {
@@ -328,14 +338,23 @@ void AppendN2kSummary(std::string& text, const N2kMessage& message) {
     text.resize(at + kN2kHeadMax + 3 * shown);
     p = PutN2kAddresses(text.data() + at, message);
   } else {
-    static thread_local N2kHeadCache heads;
     const size_t at = text.size();
     text.resize(at + kN2kHeadMax + 3 * shown);
-    p = heads.Put(text.data() + at, message);
+    p = N2kHeads().Put(text.data() + at, message);
   }
   p = PutHexBytes(p, message.data, shown);
   text.resize(static_cast<size_t>(p - text.data()));
   if (count > kByteDumpCap) text += kByteDumpCapNote;
+}
+
+char* PutKvtN2kSummary(char* p, const uint8_t* body, uint32_t count) {
+  // A frame's PGN has 18 bits and its data fits the message: the line has
+  // neither the wide PGN nor the note of a cut.
+  static_assert(0x3FFFF < kPgnsPut && N2kMessage::kCapacity <= kByteDumpCap);
+  static_assert(kKvtN2kSummaryRoom == kN2kHeadMax + 3 * N2kMessage::kCapacity);
+  N2kMessage message;
+  if (ParseFrame(body, count, message, 0) != 0) return nullptr;
+  return PutHexBytes(N2kHeads().Put(p, message), message.data, static_cast<size_t>(message.length));
 }
 
 void AppendKvtN2kSummary(std::string& text, const uint8_t* body, uint32_t count) {

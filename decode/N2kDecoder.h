@@ -3,6 +3,7 @@
 // field by field against the library, repeating groups section by section.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -38,6 +39,11 @@ int32_t DecodeKvtN2k(const uint8_t* body, uint32_t count, CTreeNode& root, int m
 // 255, Priority = 2, Len = 8, Data = 30 51 ...". The record list writes it
 // straight into its reused text; the output tree's root gets the same line.
 void AppendN2kSummary(std::string& text, const N2kMessage& message);
+// The summary of a frame body ParseKvtN2k takes, written at p, which has
+// room for kKvtN2kSummaryRoom; returns its end. Returns nullptr, having
+// written nothing, for a frame it refuses.
+inline constexpr size_t kKvtN2kSummaryRoom = 86 + 3 * N2kMessage::kCapacity;
+char* PutKvtN2kSummary(char* p, const uint8_t* body, uint32_t count);
 // The line that names a frame ParseKvtN2k refused (code is its result).
 void AppendKvtN2kFault(std::string& text, int32_t code, const uint8_t* body, uint32_t count);
 // The summary of a KVT frame body: the message's, or the refusal's.

@@ -47,19 +47,13 @@ void AddBytesPastSentence(const Record& record, CTreeNode& tree) {
   if (record.data.size() > kSentenceBytes) tree.AddNode().SetByteVector(kUnknownDataLabel, record.data);
 }
 
-// The record list's line, written straight into the text: what the root of
-// the record's tree would hold, made by the same functions the decoders use
-// for that root, without building the tree.
-void AppendSummary(std::string& text, const Record& record) {
+// The summaries of unbounded length: those PutBoundedSummary leaves.
+void AppendUnboundedSummary(std::string& text, const Record& record) {
   const uint8_t* bytes = record.data.data();
   const uint32_t count = static_cast<uint32_t>(record.data.size());
   switch (record.group) {
     case MG_QLX:
-      // Only the file version has a rendering; other tags summarise as nothing.
-      if (record.data[0] == kVersionTag) AppendVersionText(text, record.data);
-      return;
-    case MG_N183:
-      AppendSentenceSummary(text, bytes, count);
+      AppendVersionText(text, record.data);
       return;
     case MG_KVT:
       if (record.type == MT_Reboot)
@@ -85,10 +79,41 @@ void AppendSummary(std::string& text, const Record& record) {
   }
 }
 
+// The record list's line, written straight into the text: what the root of
+// the record's tree would hold, made by the same functions the decoders use
+// for that root, without building the tree.
+void AppendSummary(std::string& text, const Record& record) {
+  char line[kBoundedSummaryRoom];
+  if (char* end = PutBoundedSummary(line, record))
+    text.append(line, static_cast<size_t>(end - line));
+  else
+    AppendUnboundedSummary(text, record);
+}
+
 }  // namespace
 
 void AppendRecordSummary(std::string& text, const Record& record) {
   if (!record.data.empty()) AppendSummary(text, record);
+}
+
+char* PutBoundedSummary(char* p, const Record& record) {
+  static_assert(kBoundedSummaryRoom >= kKvtN2kSummaryRoom && kBoundedSummaryRoom >= kSentenceSummaryRoom &&
+                kBoundedSummaryRoom >= 3 * kSummaryBytes);
+  const uint8_t* bytes = record.data.data();
+  const uint32_t count = static_cast<uint32_t>(record.data.size());
+  if (count == 0) return p;
+  switch (record.group) {
+    case MG_QLX:
+      // Only the file version has a rendering; other tags summarise as nothing.
+      return bytes[0] == kVersionTag ? nullptr : p;
+    case MG_N183:
+      return PutSentenceSummary(p, bytes, count);
+    case MG_KVT:
+      return record.type == MT_N2K ? PutKvtN2kSummary(p, bytes, count) : nullptr;
+    default:
+      if (IsTextOnly(record.data)) return count <= kSentenceBytes ? PutSentenceSummary(p, bytes, count) : nullptr;
+      return count <= kSummaryBytes ? PutHexBytes(p, bytes, count) : nullptr;
+  }
 }
 
 bool SummaryIsPrintable(const Record& record) { return record.group == MG_KVT && record.type == MT_N2K; }

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "decode/DecodeMode.h"
+#include "decode/N183Decoder.h"
+#include "decode/N2kDecoder.h"
 #include "base/OutputTree.h"
 #include "log/Record.h"
 
@@ -35,6 +37,13 @@ void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN*
 // The summary appended to a text of the caller's: a listing writes it
 // straight into its output.
 void AppendRecordSummary(std::string& text, const Record& record);
+// The summary of a record for which it has a bound, written at p, which
+// has room for kBoundedSummaryRoom: an NMEA 2000 line, a sentence, short
+// unrecognised data, nothing for a record without bytes. Returns its end,
+// or nullptr, having written nothing, for any other record (a long one, a
+// device message, a frame the decoder refuses, the file version).
+inline constexpr size_t kBoundedSummaryRoom = 3 * kSummaryBytes;
+char* PutBoundedSummary(char* p, const Record& record);
 // True when the record's summary is printable ASCII other than the
 // backslash whatever the record's bytes, so that a writer that escapes
 // control characters need not look at it: an NMEA 2000 line is numbers and

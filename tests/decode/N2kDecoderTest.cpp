@@ -215,6 +215,39 @@ TEST(N2kDecoder, SummaryLinesOfInterleavedSendersMatchPrintf) {
   }
 }
 
+TEST(N2kDecoder, FrameLinesWrittenInPlaceEqualTheAppendedOnes) {
+  // Frames of each command and of none, whose length byte, data count and
+  // real length agree or not: the line written in place is the appended
+  // one, and a refused frame writes nothing.
+  uint32_t state = 3;
+  const auto next = [&state] { return (state = state * 1103515245u + 12345u) >> 16; };
+  int written = 0;
+  for (int round = 0; round < 3000; ++round) {
+    static constexpr uint8_t kCommands[] = {0x92, 0x93, 0x94, 0x95};
+    const uint8_t command = kCommands[next() % 4];
+    const uint32_t dataCountAt = command == 0x93 ? 12 : command == 0x92 ? 8 : 7;
+    const uint32_t n = next() % 8 == 0 ? 225 + next() % 31 : next() % 224;
+    Bytes body(dataCountAt + 1 + n + 2);
+    for (uint8_t& b : body) b = static_cast<uint8_t>(next());
+    body[0] = command;
+    body[dataCountAt] = static_cast<uint8_t>(n);
+    body[1] = static_cast<uint8_t>(n + dataCountAt - 1 + (next() % 6 == 0 ? 1 : 0));
+    if (next() % 6 == 0) body.resize(next() % body.size());
+    const uint32_t count = static_cast<uint32_t>(body.size());
+    std::string appended;
+    AppendKvtN2kSummary(appended, body.data(), count);
+    std::vector<char> room(kKvtN2kSummaryRoom);
+    char* end = PutKvtN2kSummary(room.data(), body.data(), count);
+    N2kMessage m;
+    const bool parsed = ParseKvtN2k(body.data(), count, m, 0) == 0;
+    ASSERT_EQ(end != nullptr, parsed) << "round " << round;
+    if (end == nullptr) continue;
+    ++written;
+    ASSERT_EQ(std::string(room.data(), end), appended) << "round " << round;
+  }
+  EXPECT_GT(written, 1000);
+}
+
 TEST(N2kDecoder, Frames92And94) {
   Bytes p92 = {6, 0x12, 0xF1, 0x01, 0xFF, 0x07, 2, 0xAA, 0xBB};
   const Bytes b92 = MakeKvtBody(0x92, p92);
