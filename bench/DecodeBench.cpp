@@ -126,12 +126,15 @@ void MeasureDecode(const RecordParser& parser, const std::filesystem::path& log,
              Cell("%.3f s cpu, %.3f s wall", parsed->cpu, parsed->wall), "", "", NAN, Verdict::kNone});
   table.Add({"qlx count > /dev/null, whole process", Cell("%.3f s cpu, %.3f s wall", count->cpu, count->wall), "",
              Cell("load and parse %.3f s cpu", parsed->cpu), count->cpu / parsed->cpu, Verdict::kNone});
+  // The target is the listing as it runs by default; a second worker is
+  // there for whoever has a core to spare, and is shown for its wall time.
   const struct {
     const char* figure;
     std::vector<std::string> args;
+    bool judged;
   } lists[] = {
-      {"qlx list > /dev/null, whole process", {"list", log.string()}},
-      {"qlx list --threads 2 > /dev/null, whole process", {"list", "--threads", "2", log.string()}},
+      {"qlx list > /dev/null, whole process", {"list", log.string()}, true},
+      {"qlx list --threads 2 > /dev/null, whole process", {"list", "--threads", "2", log.string()}, false},
   };
   for (const auto& l : lists) {
     const std::optional<Timing> list = best(qlx, l.args);
@@ -140,7 +143,8 @@ void MeasureDecode(const RecordParser& parser, const std::filesystem::path& log,
       continue;
     }
     table.Add({l.figure, Cell("%.3f s cpu, %.3f s wall", list->cpu, list->wall),
-               Cell("<= %.0f x load and parse", kListTargetOverParse), Cell("load and parse %.3f s cpu", parsed->cpu),
-               list->cpu / parsed->cpu, Judge(list->cpu <= kListTargetOverParse * parsed->cpu)});
+               l.judged ? Cell("<= %.0f x load and parse", kListTargetOverParse) : "-",
+               Cell("load and parse %.3f s cpu", parsed->cpu), list->cpu / parsed->cpu,
+               l.judged ? Judge(list->cpu <= kListTargetOverParse * parsed->cpu) : Verdict::kNone});
   }
 }
