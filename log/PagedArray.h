@@ -21,6 +21,8 @@ class PagedArray {
   // Gives back the pages of the values below `count`; the caller reads none
   // of them again.
   void ReleaseBelow(size_t count) { bytes_.ReleaseBelow(count * sizeof(T)); }
+  // Empties the array and keeps its pages, for values written again soon.
+  void Rewind() { bytes_.Shrink(0); }
   void PushBack(const T& value) { std::memcpy(bytes_.Extend(sizeof(T)), &value, sizeof(T)); }
   // The caller checks the index.
   T operator[](size_t i) const {

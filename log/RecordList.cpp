@@ -13,6 +13,7 @@ constexpr size_t kMaxKinds = 256;
 
 void RecordList::Clear() {
   index_.Clear();
+  indexOrigin_ = 0;
   runTimes_.Clear();
   runFirsts_.Clear();
   blockRuns_.Clear();
@@ -47,7 +48,7 @@ void RecordList::Append(uint64_t time, uint32_t type, uint32_t group, const uint
 void RecordList::Refuse(const char* what) { throw std::out_of_range(what); }
 
 void RecordList::AddAny(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, bool stored, size_t length) {
-  const size_t record = index_.Size();
+  const size_t record = Count();
   if (offset > kMaxOffset) throw std::length_error("record offset beyond the index's reach");
   if (record >= std::numeric_limits<uint32_t>::max()) throw std::length_error("too many records");
   if (runTimes_.Empty() || runTimes_.Back() != time) {
@@ -120,11 +121,16 @@ void RecordList::MoveBytesDown(uint64_t to, uint64_t from, size_t n) {
 void RecordList::Forget(size_t records, uint64_t storeFrom) {
   forgotten_ = std::max(forgotten_, std::min(records, Count()));
   for (size_t i = forgotten_; i < Count(); ++i) {
-    const uint64_t packed = index_[i].packed;
+    const uint64_t packed = index_[i - indexOrigin_].packed;
     if ((packed >> kStoredBit) & 1) storeFrom = std::min(storeFrom, packed & kMaxOffset);
   }
   bytes_.ReleaseBelow(storeFrom);
-  index_.ReleaseBelow(forgotten_);
+  if (forgotten_ == Count()) {
+    index_.Rewind();
+    indexOrigin_ = forgotten_;
+  } else {
+    index_.ReleaseBelow(forgotten_ - indexOrigin_);
+  }
   while (firstLongLength_ < longLengths_.Size() && longLengths_[firstLongLength_].record < forgotten_)
     ++firstLongLength_;
   longLengths_.ReleaseBelow(firstLongLength_);

@@ -67,7 +67,7 @@ class RecordList {
     Add(time, type, group, offset, true, length);
   }
 
-  size_t Count() const { return index_.Size(); }
+  size_t Count() const { return indexOrigin_ + index_.Size(); }
   // Throws std::out_of_range for an index at or beyond Count(), or below
   // Forgotten().
   Record At(size_t index) const;
@@ -103,7 +103,7 @@ class RecordList {
   // usual record (the time of the one before, a kind met before, a short
   // length, not the first of a block) is added here, the rest by AddAny.
   void Add(uint64_t time, uint32_t type, uint32_t group, uint64_t offset, bool stored, size_t length) {
-    const size_t record = index_.Size();
+    const size_t record = Count();
     const size_t k = kindSlots_[KindSlot(type, group)];
     if (record % kBlockRecords == 0 || length >= kLongLength || offset > kMaxOffset || k == 0 ||
         kinds_[k - 1].type != type || kinds_[k - 1].group != group || runTimes_.Empty() || runTimes_.Back() != time) {
@@ -129,6 +129,10 @@ class RecordList {
   uint64_t LongLengthOf(size_t index) const;
 
   PagedArray<IndexEntry> index_;
+  // The records below are not in index_: a list whose every record is
+  // forgotten starts its index again at the front, in pages already
+  // touched, rather than in fresh ones the kernel must clear.
+  size_t indexOrigin_ = 0;
   PagedArray<uint64_t> runTimes_;
   PagedArray<uint32_t> runFirsts_;  // the first record of each run
   PagedArray<uint32_t> blockRuns_;  // the run of every block's first record
@@ -153,7 +157,7 @@ class RecordList {
 
 // Inline: a listing makes a record for each of millions of rows.
 inline Record RecordList::Make(size_t index, uint64_t time) const {
-  const uint64_t packed = index_[index].packed;
+  const uint64_t packed = index_[index - indexOrigin_].packed;
   const uint64_t offset = packed & kMaxOffset;
   const bool stored = (packed >> kStoredBit) & 1;
   uint64_t length = (packed >> kLengthShift) & kLongLength;
