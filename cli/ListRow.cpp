@@ -99,7 +99,7 @@ void ListRowWriter::AppendRows(std::string& out, const RecordList& records, size
     char* const summary = PutHead(p, i + 1, r);
     if (char* end = PutBoundedSummary(summary, r)) {
       const std::string_view text(summary, static_cast<size_t>(end - summary));
-      if (SummaryIsPrintable(r) || PlainTerminalRun(text) == text.size()) {
+      if (text.empty() || SummaryIsPrintable(r) || PlainTerminalRun(text) == text.size()) {
         *end = '\n';
         p = end + 1;
         return;

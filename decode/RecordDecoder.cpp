@@ -116,7 +116,6 @@ char* PutBoundedSummary(char* p, const Record& record) {
   }
 }
 
-bool SummaryIsPrintable(const Record& record) { return record.group == MG_KVT && record.type == MT_N2K; }
 
 void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN* gateway) {
   context.text.clear();

@@ -48,7 +48,7 @@ char* PutBoundedSummary(char* p, const Record& record);
 // backslash whatever the record's bytes, so that a writer that escapes
 // control characters need not look at it: an NMEA 2000 line is numbers and
 // hex.
-bool SummaryIsPrintable(const Record& record);
+inline bool SummaryIsPrintable(const Record& record) { return record.group == MG_KVT && record.type == MT_N2K; }
 
 // The text a selected record puts on the clipboard: the raw bytes, the
 // summary and the full decode; with a gateway, the decode is at the gateway
