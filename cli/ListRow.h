@@ -29,6 +29,8 @@ class ListRowWriter {
   char* PutHead(char* p, size_t row, const Record& r);
   void SetRow(size_t row);
   void SetTime(uint64_t time);
+  struct TypeCell;
+  static void SetType(TypeCell& cell, uint32_t type);
   void EndRow(std::string& out, size_t summaryAt, bool printable);
 
   // Each cell is copied whole, its tab included, and the pointer then
@@ -57,6 +59,5 @@ class ListRowWriter {
     char text[kTypeCell] = {};
   };
   std::array<TypeCell, 64> typeCells_;
-  static void SetType(TypeCell& cell, uint32_t type);
   std::string escaping_;  // a summary being escaped, reused
 };

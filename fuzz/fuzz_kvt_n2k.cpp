@@ -18,5 +18,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text;
     RenderText(root, text, 9, 2, 0);
   }
+  // The record list's line, written in place, is the appended one; a frame
+  // the decoder refuses writes nothing in place.
+  std::string appended;
+  AppendKvtN2kSummary(appended, body.data(), static_cast<uint32_t>(body.size()));
+  std::vector<char> room(kKvtN2kSummaryRoom);
+  char* end = PutKvtN2kSummary(room.data(), body.data(), static_cast<uint32_t>(body.size()));
+  N2kMessage message;
+  const bool parsed = ParseKvtN2k(body.data(), static_cast<uint32_t>(body.size()), message, 0) == 0;
+  if ((end != nullptr) != parsed || (end != nullptr && std::string(room.data(), end) != appended)) __builtin_trap();
   return 0;
 }

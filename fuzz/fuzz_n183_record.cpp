@@ -2,6 +2,7 @@
 // dispatcher hands them over.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "decode/N183Decoder.h"
@@ -16,5 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text;
     RenderText(root, text, 9, 2, 0);
   }
+  // The summary written in place is the appended one.
+  std::string appended;
+  AppendSentenceSummary(appended, bytes.data(), static_cast<uint32_t>(bytes.size()));
+  std::vector<char> room(kSentenceSummaryRoom);
+  const char* end = PutSentenceSummary(room.data(), bytes.data(), static_cast<uint32_t>(bytes.size()));
+  if (std::string_view(room.data(), static_cast<size_t>(end - room.data())) != appended) __builtin_trap();
   return 0;
 }
