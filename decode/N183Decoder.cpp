@@ -40,8 +40,8 @@ void AppendSentenceSummary(std::string& text, const uint8_t* bytes, uint32_t cou
 }
 
 char* PutSentenceSummary(char* p, const uint8_t* bytes, uint32_t count) {
-  // A few stray bytes of text are copied up to a NUL one at a time, for less
-  // than a search and a copy cost.
+  // A few stray bytes of text are copied one at a time up to a NUL: for so
+  // few, cheaper than a search and a copy.
   if (count <= 16) {
     for (const uint8_t* end = bytes + count; bytes < end && *bytes != 0; ++bytes) *p++ = static_cast<char>(*bytes);
     return p;

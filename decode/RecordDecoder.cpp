@@ -116,7 +116,6 @@ char* PutBoundedSummary(char* p, const Record& record) {
   }
 }
 
-
 void DecodeRecord(int level, DecodeContext& context, const Record& record, CWXN* gateway) {
   context.text.clear();
   context.tree.Clear();
